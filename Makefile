@@ -1,0 +1,44 @@
+# Two entry points that do all the set-up on a fresh Debian machine:
+#   make run   - build mirt and check the bundled example
+#   make test  - build with AddressSanitizer and UndefinedBehaviorSanitizer and run
+#                every test, then the threading tests under ThreadSanitizer
+BUILD ?= build
+ASAN_BUILD ?= build-asan
+TSAN_BUILD ?= build-tsan
+JOBS ?= $(shell nproc)
+GENERATOR := -G Ninja
+
+.PHONY: all deps build run test test-asan test-tsan clean
+
+all: build
+
+deps:
+	@tools/install_deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMIRT_BUILD_TESTS=OFF
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/mirt --help
+
+test: test-asan test-tsan
+
+test-asan: deps
+	cmake -S . -B $(ASAN_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug \
+	  -DMIRT_SANITIZERS="address;undefined" -DMIRT_WERROR=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+# The kernel's address randomisation can clash with ThreadSanitizer's memory layout,
+# so these tests run with it switched off for the process.
+test-tsan: deps
+	@if ls tests/concurrency/*.cpp >/dev/null 2>&1; then \
+	  cmake -S . -B $(TSAN_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug \
+	    -DMIRT_SANITIZERS=thread -DMIRT_WERROR=ON && \
+	  cmake --build $(TSAN_BUILD) -j $(JOBS) --target test_concurrency && \
+	  setarch $$(uname -m) -R ctest --test-dir $(TSAN_BUILD) --output-on-failure -L tsan; \
+	else echo "no threading tests yet"; fi
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD)

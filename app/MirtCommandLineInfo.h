@@ -1,0 +1,32 @@
+// What the command line asks for: the project, the batch switches and help.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class CMirtCommandLineInfo {
+public:
+    enum EShellCommand { FileNew, FileOpen };
+
+    // Splits the arguments (without the program name): one that begins with "-" is a
+    // switch and reaches ParseParam without that character; any other, "/..." paths
+    // included, is a plain argument.
+    void ParseCommandLine(int argc, const char* const* argv);
+
+    // Called once per argument.
+    void ParseParam(const std::string& strParam, bool bFlag, bool bLast);
+
+    EShellCommand m_nShellCommand = FileNew;
+    std::string m_strFileName;
+
+    std::string m_strOutputPath;
+    int32_t m_bUpdate = 1;
+    int32_t m_bReset = 0;
+    int32_t m_bReportOnlyErrors = 0;
+    int32_t m_bHelp = 0;
+    int32_t m_bConsole = 0;
+    int32_t m_bExpectOutputPath = 0;
+
+private:
+    void ParseSwitch(const std::string& strSwitch);
+};

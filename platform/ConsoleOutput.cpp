@@ -1,0 +1,22 @@
+// Serialised writes to standard output.
+#include "platform/ConsoleOutput.h"
+
+#include <cstdio>
+#include <mutex>
+
+namespace {
+std::mutex& ConsoleMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+} // namespace
+
+void ConsoleWrite(std::string_view text) {
+    std::lock_guard<std::mutex> lock(ConsoleMutex());
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+void ConsoleFlush() {
+    std::lock_guard<std::mutex> lock(ConsoleMutex());
+    std::fflush(nullptr);
+}

@@ -1,0 +1,6 @@
+// The folder of the running executable, ending with "/".
+#pragma once
+
+#include <string>
+
+std::string GetProgramFolder();

@@ -1,0 +1,82 @@
+// Finding record and its stored form.
+#include "project/SpellError.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "platform/Archive.h"
+
+namespace {
+constexpr int32_t kErrorRecordVersion = 3;
+
+std::string Lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+} // namespace
+
+CSpellError::CSpellError(CSpellFile* pFile)
+    : m_pFile(pFile), m_nLine(-1), m_nPos(-1), m_nKind(KIND_SPELLING), m_nCategory(1) {}
+
+CSpellError::CSpellError(CSpellFile* pFile, int32_t nKind, int32_t nLine, int32_t nPos,
+                         const std::string& strWord, int32_t nCategory, const std::string& strLine)
+    : m_pFile(pFile), m_nLine(nLine), m_nPos(nPos), m_strWord(strWord), m_strLine(strLine),
+      m_nKind(nKind), m_nCategory(nCategory) {}
+
+void CSpellError::CopyCalls(const std::vector<std::string>& calls) {
+    m_calls.insert(m_calls.end(), calls.begin(), calls.end());
+}
+
+void CSpellError::Store(CArchiveWriter& ar) const {
+    ar.WriteInt32(kErrorRecordVersion);
+    ar.WriteInt32(m_nLine);
+    ar.WriteInt32(m_nPos);
+    ar.WriteString(m_strWord);
+    ar.WriteString(m_strLine);
+    ar.WriteInt32(m_nChosen);
+    ar.WriteInt32(m_bIgnored);
+    ar.WriteInt32(m_nKind);
+    ar.WriteInt32(m_nCategory);
+    ar.WriteStringArray(m_suggestions);
+    ar.WriteStringArray(m_calls);
+}
+
+bool CSpellError::Load(CArchiveReader& ar) {
+    int32_t nVersion = 0;
+    if (!ar.ReadInt32(nVersion) || !ar.ReadInt32(m_nLine) || !ar.ReadInt32(m_nPos) ||
+        !ar.ReadString(m_strWord) || !ar.ReadString(m_strLine) || !ar.ReadInt32(m_nChosen) ||
+        !ar.ReadInt32(m_bIgnored))
+        return false;
+    // A newer record would be read out of step with its fields.
+    if (nVersion > kErrorRecordVersion) {
+        ar.Fail("unsupported finding record version " + std::to_string(nVersion));
+        return false;
+    }
+    m_nKind = KIND_SPELLING;
+    if (nVersion > 1 && !ar.ReadInt32(m_nKind))
+        return false;
+    m_nCategory = 1;
+    if (nVersion > 0 && !ar.ReadInt32(m_nCategory))
+        return false;
+    if (!ar.ReadStringArray(m_suggestions))
+        return false;
+    if (nVersion > 2 && !ar.ReadStringArray(m_calls))
+        return false;
+    m_bVisible = 1;
+    return true;
+}
+
+bool CSpellError::HasCall(const std::string& strName) const {
+    return std::find(m_calls.begin(), m_calls.end(), strName) != m_calls.end();
+}
+
+bool CSpellError::MatchesText(const std::string& strText) const {
+    std::string text = Lower(strText);
+    if (Lower(m_strWord).find(text) != std::string::npos)
+        return true;
+    for (const std::string& s : m_suggestions)
+        if (Lower(s).find(text) != std::string::npos)
+            return true;
+    return false;
+}

@@ -1,0 +1,112 @@
+// The real program: usage text, exit status, settings kept between runs, and the
+// console message display.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <thread>
+
+#include "platform/MessageDisplay.h"
+#include "tests/support/Golden.h"
+#include "tests/support/Process.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+const char* const kUsage = "\n"
+                           "Mirtora 3.10.\n"
+                           "\n"
+                           "Usage: mirt [<options>...] <project_file_path>\n"
+                           "\n"
+                           "Options:\n"
+                           "  -h, --help               Print this help.\n"
+                           "  -o, --out file_path      Output report file path.\n"
+                           "  -n, --noupdate           Ignore files added to the project "
+                           "folder(s).\n"
+                           "  -e, --reportonlyerrors   Include only errors in the error report.\n"
+                           "  -r, --reset              Reset results of last run before start.\n"
+                           "\n"
+                           "For additional information, see https://www.halvenik.com/mirtora/\n"
+                           "\n";
+
+class Startup : public ::testing::Test {
+protected:
+    SProcessResult Run(const std::vector<std::string>& args) {
+        return RunProgram(MirtProgram(), args, {{"XDG_CONFIG_HOME", config.Path()}});
+    }
+    std::string Settings() { return ReadWholeFile(config / "Halvenik/Mirtora.conf"); }
+    CTempDir config;
+};
+} // namespace
+
+TEST_F(Startup, HelpPrintsTheUsageAndSucceeds) {
+    for (const char* pszSwitch : {"--help", "-h", "-H"}) {
+        SProcessResult r = Run({pszSwitch});
+        EXPECT_TEXT_EQ(kUsage, r.strStdout);
+        EXPECT_EQ(r.strStderr, "");
+        EXPECT_EQ(r.nExitCode, 0) << pszSwitch;
+    }
+}
+
+TEST_F(Startup, ConsoleWithoutProjectPrintsTheUsageAndFails) {
+    SProcessResult r = Run({"-console"});
+    EXPECT_TEXT_EQ(kUsage, r.strStdout);
+    EXPECT_NE(r.nExitCode, 0);
+}
+
+TEST_F(Startup, HelpWinsOverAConsoleRun) {
+    SProcessResult r = Run({"-console", "p.mrk", "-h"});
+    EXPECT_TEXT_EQ(kUsage, r.strStdout);
+    EXPECT_EQ(r.nExitCode, 0);
+}
+
+TEST_F(Startup, WithoutConsoleTheWindowIsNotAvailable) {
+    SProcessResult r = Run({});
+    EXPECT_NE(r.nExitCode, 0);
+    EXPECT_NE(r.strStdout.find("window is not available"), std::string::npos);
+    EXPECT_EQ(std::count(r.strStdout.begin(), r.strStdout.end(), '\n'), 1);
+}
+
+TEST_F(Startup, LastFolderSettingsAreKeptAcrossRuns) {
+    config.WriteFile("Halvenik/Mirtora.conf", "[General]\n"
+                                              "LastFolderPath=/src/tree\n"
+                                              "LastIncludeSubfolders=1\n"
+                                              "LastFileMask=*.java\n");
+    Run({"-h"});
+    std::string text = Settings();
+    EXPECT_NE(text.find("LastFolderPath=/src/tree"), std::string::npos) << text;
+    EXPECT_NE(text.find("LastIncludeSubfolders=1"), std::string::npos) << text;
+    EXPECT_NE(text.find("LastFileMask=*.java"), std::string::npos) << text;
+}
+
+TEST_F(Startup, DefaultsAreWrittenWhenNothingIsStored) {
+    Run({"-h"});
+    std::string text = Settings();
+    EXPECT_NE(text.find("LastIncludeSubfolders=0"), std::string::npos) << text;
+    EXPECT_NE(text.find("*.cpp;*.c;*.cs;*.h;*.rc;*.rc2"), std::string::npos) << text;
+}
+
+TEST(ConsoleMessageDisplay, PrintsWithoutLineEndAndAnswersOk) {
+    CConsoleMessageDisplay display;
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(display.ShowMessage("Delete all?", MB_YESNO | MB_ICONQUESTION), IDOK);
+    EXPECT_EQ(display.ShowMessage("second"), IDOK);
+    fflush(stdout);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Delete all?second");
+}
+
+TEST(ConsoleMessageDisplay, TwoThreadsNeverInterleaveWithinAMessage) {
+    CConsoleMessageDisplay display;
+    const std::string a(200, 'a'), b(200, 'b');
+    testing::internal::CaptureStdout();
+    std::thread t([&] {
+        for (int i = 0; i < 200; ++i)
+            display.ShowMessage(a);
+    });
+    for (int i = 0; i < 200; ++i)
+        display.ShowMessage(b);
+    t.join();
+    fflush(stdout);
+    std::string out = testing::internal::GetCapturedStdout();
+    ASSERT_EQ(out.size(), 80000u);
+    for (size_t i = 0; i < out.size(); i += 200)
+        EXPECT_EQ(out.substr(i, 200), out[i] == 'a' ? a : b) << "at " << i;
+}

@@ -1,0 +1,20 @@
+// Runs a program of the build and collects what it printed and how it ended.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+struct SProcessResult {
+    std::string strStdout;
+    std::string strStderr;
+    int nExitCode = -1; // -1 when the program did not end normally
+};
+
+// Runs the program with the arguments; env adds or replaces environment variables.
+SProcessResult RunProgram(const std::string& strProgram, const std::vector<std::string>& args,
+                          const std::vector<std::pair<std::string, std::string>>& env = {},
+                          const std::string& strWorkingDir = "");
+
+// Full path of the mirt program of this build.
+std::string MirtProgram();
