@@ -1,8 +1,80 @@
-// Parser base: file name association.
+// Parser base. The scanner and the word checks are not built yet: this base extracts
+// no words and accepts every word.
 #include "parsers/MirtParser.h"
 
 #include <algorithm>
 #include <cctype>
+
+#include "platform/SettingsStore.h"
+
+CMirtParser::CMirtParser() : m_strCallOpen("("), m_strCallClose(")") {}
+
+CMirtParser::~CMirtParser() = default;
+
+int32_t CMirtParser::GetId() const {
+    return -1;
+}
+
+std::string CMirtParser::GetName() const {
+    return "";
+}
+
+std::string CMirtParser::GetDefaultExtensions() const {
+    return "";
+}
+
+void CMirtParser::SetContext(CMirtDoc* pDoc, CMirtSpellEngine* pEngine) {
+    m_pDoc = pDoc;
+    m_pEngine = pEngine;
+}
+
+int CMirtParser::BeginFile(const std::string&) {
+    return 1;
+}
+
+void CMirtParser::EndFile() {}
+
+void CMirtParser::ParseLine(std::string, CWordList&) {}
+
+int CMirtParser::CheckLanguageWord(const std::string&, std::vector<std::string>&) {
+    return 1;
+}
+
+int CMirtParser::CheckCommentWord(const std::string&, std::vector<std::string>&) {
+    return 1;
+}
+
+int CMirtParser::CheckCodeWord(const std::string&, std::vector<std::string>&) {
+    return 1;
+}
+
+int CMirtParser::CheckProfanity(const std::string&, std::vector<std::string>&) {
+    return 0;
+}
+
+int CMirtParser::CheckAcceleratorWord(const std::string&, std::vector<std::string>&) {
+    return 0;
+}
+
+int CMirtParser::MatchToken(const std::string&, size_t, const std::string&) const {
+    return 0;
+}
+
+bool CMirtParser::LooksLikeFileName(const std::string&) const {
+    return false;
+}
+
+bool CMirtParser::IsCompoundWord(const std::string&) const {
+    return false;
+}
+
+bool CMirtParser::IsAllConsonants(const std::string&) const {
+    return false;
+}
+
+std::string CMirtParser::GetCategoryName(int32_t) {
+    return "";
+}
 
 bool CMirtParser::MatchesFileName(const std::string& strPath) const {
     size_t nSlash = strPath.rfind('/');
@@ -36,4 +108,14 @@ std::string CMirtParser::GetExtensionsText() const {
     for (const std::string& ext : m_extensions)
         text += (text.empty() ? "" : " ") + ext;
     return text;
+}
+
+void CMirtParser::LoadExtensions(const CSettingsStore& settings) {
+    std::string value = settings.GetString("Parsers", GetName(), "-");
+    if (value != "-")
+        SetExtensions(value);
+}
+
+void CMirtParser::SaveExtensions(CSettingsStore& settings) const {
+    settings.WriteString("Parsers", GetName(), GetExtensionsText());
 }

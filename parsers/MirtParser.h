@@ -1,20 +1,51 @@
-// Base of every syntax parser.
+// Base of every syntax parser: a table-driven line scanner configured by delimiter
+// tokens and separator sets, and the word checks that consult the keyword lists, the
+// identifiers seen in code and finally the spelling engine.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
+
+#include "parsers/Word.h"
+
+class CMirtDoc;
+class CMirtSpellEngine;
+class CSettingsStore;
+
+using CCharSet = std::array<bool, 256>;
 
 class CMirtParser {
 public:
-    CMirtParser() = default;
+    CMirtParser();
     CMirtParser(const CMirtParser&) = delete;
     CMirtParser& operator=(const CMirtParser&) = delete;
-    virtual ~CMirtParser() = default;
 
-    virtual int32_t GetId() const { return -1; }
-    virtual std::string GetName() const { return ""; }
-    virtual std::string GetDefaultExtensions() const { return ""; }
+    virtual ~CMirtParser();
+    virtual int32_t GetId() const;
+    virtual std::string GetName() const;
+    virtual std::string GetDefaultExtensions() const;
+    virtual void SetContext(CMirtDoc* pDoc, CMirtSpellEngine* pEngine);
+    // Takes the file's display name (name and extension without the folder).
+    virtual int BeginFile(const std::string& strFileName);
+    virtual void EndFile();
+    virtual void ParseLine(std::string strLine, CWordList& words);
+    virtual int CheckLanguageWord(const std::string& strWord,
+                                  std::vector<std::string>& suggestions);
+    virtual int CheckCommentWord(const std::string& strWord, std::vector<std::string>& suggestions);
+    virtual int CheckCodeWord(const std::string& strWord, std::vector<std::string>& suggestions);
+    virtual int CheckProfanity(const std::string& strWord, std::vector<std::string>& suggestions);
+    virtual int CheckAcceleratorWord(const std::string& strWord,
+                                     std::vector<std::string>& suggestions);
+
+    // Length of the token when the text at nPos begins with it (case ignored), else 0.
+    int MatchToken(const std::string& strText, size_t nPos, const std::string& strToken) const;
+    bool LooksLikeFileName(const std::string& str) const;
+    bool IsCompoundWord(const std::string& strWord) const;
+    bool IsAllConsonants(const std::string& strWord) const;
+    static std::string GetCategoryName(int32_t nCategory);
 
     // True when the lower-cased extension of the path is one of m_extensions.
     bool MatchesFileName(const std::string& strPath) const;
@@ -22,6 +53,29 @@ public:
     // semicolons, as written.
     void SetExtensions(const std::string& strText);
     std::string GetExtensionsText() const;
+    void LoadExtensions(const CSettingsStore& settings);
+    void SaveExtensions(CSettingsStore& settings) const;
 
+    CMirtDoc* m_pDoc = nullptr;
+    CMirtSpellEngine* m_pEngine = nullptr;
+    std::unordered_map<std::string, int32_t> m_identifiers;
+    int32_t m_bInBlockComment = 0;
+    std::string m_strCurStringEnd;
+    std::string m_strCurBlockCommentEnd;
+    std::string m_strFileTitle;
+    std::vector<std::string> m_callStack;
+    std::string m_strLastCodeToken;
     std::vector<std::string> m_extensions;
+    std::string m_strStringStart, m_strStringEnd;
+    std::string m_strStringStart1, m_strStringEnd1;
+    std::string m_strBlockCommentStart, m_strBlockCommentEnd;
+    std::string m_strBlockCommentStart1, m_strBlockCommentEnd1;
+    std::string m_strLineComment, m_strLineComment1;
+    std::string m_strCallOpen, m_strCallClose;
+    char m_chEscape = '\\';
+    CCharSet m_codeSeparators{};
+    CCharSet m_stringSeparators{};
+    CCharSet m_commentSeparators{};
+    CCharSet m_consonants{};
+    CCharSet m_fileNameForbidden{};
 };

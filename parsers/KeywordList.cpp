@@ -1,0 +1,123 @@
+// Keyword lists: in-place binary search over CR LF text.
+#include "parsers/KeywordList.h"
+
+#include <array>
+#include <cstdio>
+
+#include "parsers/KeywordResources.h"
+
+namespace {
+unsigned char Fold(unsigned char c) {
+    return (c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c;
+}
+
+// Compares the first L bytes of the entry at p with the word. The end of the list
+// counts as a byte below every other, like the entry's own CR.
+int CompareEntry(const char* p, const char* pEnd, const std::string& word) {
+    for (size_t k = 0; k < word.size(); ++k) {
+        if (p + k >= pEnd)
+            return -1;
+        unsigned char a = Fold(static_cast<unsigned char>(p[k]));
+        unsigned char b = Fold(static_cast<unsigned char>(word[k]));
+        if (a != b)
+            return a < b ? -1 : 1;
+    }
+    return 0;
+}
+
+constexpr std::array<int, 9> kBuiltinIds = {
+    KEYWORDS_ENGLISH, KEYWORDS_LIBRARY,       KEYWORDS_CRUNTIME,
+    KEYWORDS_VB,      KEYWORDS_ABBREVIATIONS, KEYWORDS_JAVA,
+    KEYWORDS_PERL,    KEYWORDS_PHP,           KEYWORDS_PROFANITY};
+} // namespace
+
+void CKeywordList::LoadFromResource(int nId) {
+    const char* pData = nullptr;
+    uint32_t nSize = 0;
+    m_pOwned.reset();
+    if (FindKeywordResource(nId, &pData, &nSize) && nSize > 0) {
+        m_pData = pData;
+        m_nSize = nSize;
+    } else {
+        m_pData = nullptr;
+        m_nSize = 0;
+    }
+}
+
+bool CKeywordList::LoadFromFile(const std::string& strPath) {
+    m_pOwned.reset();
+    m_pData = nullptr;
+    m_nSize = 0;
+    FILE* pFile = std::fopen(strPath.c_str(), "rb");
+    if (pFile == nullptr)
+        return false;
+    bool bOk = std::fseek(pFile, 0, SEEK_END) == 0;
+    long nLength = bOk ? std::ftell(pFile) : -1;
+    bOk = nLength >= 0 && nLength <= 0x7FFFFFFF && std::fseek(pFile, 0, SEEK_SET) == 0;
+    if (bOk) {
+        size_t nSize = static_cast<size_t>(nLength);
+        auto pBlock = std::make_unique<char[]>(nSize ? nSize : 1);
+        bOk = std::fread(pBlock.get(), 1, nSize, pFile) == nSize;
+        if (bOk) {
+            m_pOwned = std::move(pBlock);
+            m_pData = nSize ? m_pOwned.get() : nullptr;
+            m_nSize = static_cast<uint32_t>(nSize);
+        }
+    }
+    std::fclose(pFile);
+    return bOk;
+}
+
+bool CKeywordList::Find(const std::string& strWord) const {
+    return Search(strWord, false);
+}
+
+bool CKeywordList::FindPrefix(const std::string& strWord) const {
+    return Search(strWord, true);
+}
+
+bool CKeywordList::Search(const std::string& strWord, bool bPrefix) const {
+    const char* pEnd = m_pData + m_nSize;
+    const char* pBase = m_pData;
+    size_t nRegion = m_pData ? m_nSize : 0;
+    while (nRegion > 0) {
+        size_t m = nRegion / 2;
+        size_t j = m;
+        while (j > 0 && pBase[j - 1] != '\n')
+            --j;
+        size_t e = m;
+        while (e < nRegion && pBase[e] != '\n')
+            ++e;
+        if (j == e)
+            return false;
+        int c = CompareEntry(pBase + j, pEnd, strWord);
+        if (c < 0) {
+            // The new region starts with the LF that ends the probed entry.
+            pBase += e;
+            nRegion -= e;
+        } else if (c > 0) {
+            nRegion = j;
+        } else if (bPrefix || strWord.size() + 1 >= e - j) {
+            return true;
+        } else {
+            nRegion = j;
+        }
+    }
+    return false;
+}
+
+const CKeywordList& GetKeywordList(int nId) {
+    struct SBuiltinLists {
+        SBuiltinLists() {
+            for (size_t i = 0; i < kBuiltinIds.size(); ++i)
+                lists[i].LoadFromResource(kBuiltinIds[i]);
+        }
+        std::array<CKeywordList, kBuiltinIds.size()> lists;
+        CKeywordList empty;
+    };
+    static const SBuiltinLists builtins;
+    for (size_t i = 0; i < kBuiltinIds.size(); ++i)
+        if (kBuiltinIds[i] == nId)
+            return builtins.lists[i];
+    return builtins.empty;
+}

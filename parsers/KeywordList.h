@@ -1,0 +1,46 @@
+// A sorted word list with one entry per CR LF line, searched in place by a binary
+// search over its raw text, letter case of A to Z ignored.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+// Ids of the built-in lists.
+constexpr int KEYWORDS_ENGLISH = 139;
+constexpr int KEYWORDS_LIBRARY = 140;
+constexpr int KEYWORDS_CRUNTIME = 141;
+constexpr int KEYWORDS_VB = 142;
+constexpr int KEYWORDS_ABBREVIATIONS = 144;
+constexpr int KEYWORDS_JAVA = 145;
+constexpr int KEYWORDS_PERL = 146;
+constexpr int KEYWORDS_PHP = 147;
+constexpr int KEYWORDS_PROFANITY = 148;
+
+class CKeywordList {
+public:
+    CKeywordList() = default;
+    CKeywordList(const CKeywordList&) = delete;
+    CKeywordList& operator=(const CKeywordList&) = delete;
+
+    // Points at the embedded list; nothing is copied. A missing list stays empty.
+    void LoadFromResource(int nId);
+    // Reads the whole file; false (and an empty list) when it cannot be read.
+    [[nodiscard]] bool LoadFromFile(const std::string& strPath);
+
+    bool Find(const std::string& strWord) const;
+    bool FindPrefix(const std::string& strWord) const;
+
+    const char* GetData() const { return m_pData; }
+    uint32_t GetSize() const { return m_nSize; }
+
+private:
+    bool Search(const std::string& strWord, bool bPrefix) const;
+
+    const char* m_pData = nullptr;
+    uint32_t m_nSize = 0;
+    std::unique_ptr<char[]> m_pOwned; // only for a list read from a file
+};
+
+// The process-wide built-in list of that id (empty for an unknown id).
+const CKeywordList& GetKeywordList(int nId);
