@@ -35,7 +35,7 @@ test-asan: deps
 test-tsan: deps
 	@if ls tests/concurrency/*.cpp >/dev/null 2>&1; then \
 	  cmake -S . -B $(TSAN_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug \
-	    -DMIRT_SANITIZERS=thread -DMIRT_WERROR=ON && \
+	    -DMIRT_SANITIZERS=thread -DMIRT_WERROR=ON -DMIRT_TEST_PROGRAMS=concurrency && \
 	  cmake --build $(TSAN_BUILD) -j $(JOBS) --target test_concurrency && \
 	  setarch $$(uname -m) -R ctest --test-dir $(TSAN_BUILD) --output-on-failure -L tsan; \
 	else echo "no threading tests yet"; fi
