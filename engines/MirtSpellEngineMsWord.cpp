@@ -61,7 +61,6 @@ CMirtSpellEngineMsWord::CMirtSpellEngineMsWord(std::shared_ptr<CAutomationPort> 
 
 int CMirtSpellEngineMsWord::Start() {
     m_bFailed = false;
-    m_cache.clear();
     m_pApplication = m_pAutomation ? m_pAutomation->CreateObject("Word.Application") : nullptr;
     if (!m_pApplication)
         return 0;
