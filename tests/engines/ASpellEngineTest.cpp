@@ -42,11 +42,6 @@ protected:
 };
 } // namespace
 
-TEST_F(ASpellEngine, NameAndDescription) {
-    EXPECT_EQ(engine.GetName(), "ASpell");
-    EXPECT_EQ(engine.GetDescription(), "");
-}
-
 TEST_F(ASpellEngine, UsesTheAspellFolderBesideTheProgram) {
     const std::string strFolder = GetProgramFolder();
     EXPECT_EQ(engine.GetSpellerOption("dict-dir"), strFolder + "Aspell/dict");

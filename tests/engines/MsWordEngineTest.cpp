@@ -74,11 +74,6 @@ protected:
 };
 } // namespace
 
-TEST_F(MsWordEngine, NameAndDescription) {
-    EXPECT_EQ(engine.GetName(), "MS Word");
-    EXPECT_EQ(engine.GetDescription(), "");
-}
-
 TEST_F(MsWordEngine, StartHidesWordOffScreenWithOneNewDocument) {
     EXPECT_EQ(engine.Start(), 1);
     EXPECT_EQ(server->TakeCalls(), kStartCalls);

@@ -121,7 +121,3 @@ TEST_F(SpellEngines, ResetDeletesTheEnginesInIndexOrder) {
     EXPECT_EQ(registry.GetSize(), 0);
     EXPECT_EQ(registry.m_nCurrent, 0);
 }
-
-TEST_F(SpellEngines, ThereIsOneRegistry) {
-    EXPECT_EQ(&CMirtSpellEngines::Instance(), &registry);
-}
