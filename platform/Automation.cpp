@@ -3,44 +3,32 @@
 
 #include <utility>
 
+CVariant::CVariant(EVarType type, int32_t nValue) : m_type(type), m_nValue(nValue) {}
+
 CVariant CVariant::Error(int32_t nCode) {
-    CVariant v;
-    v.m_type = VT_ERROR;
-    v.m_nValue = nCode;
-    return v;
+    return CVariant(VT_ERROR, nCode);
 }
 
 CVariant CVariant::I2(int16_t nValue) {
-    CVariant v;
-    v.m_type = VT_I2;
-    v.m_nValue = nValue;
-    return v;
+    return CVariant(VT_I2, nValue);
 }
 
 CVariant CVariant::I4(int32_t nValue) {
-    CVariant v;
-    v.m_type = VT_I4;
-    v.m_nValue = nValue;
-    return v;
+    return CVariant(VT_I4, nValue);
 }
 
 CVariant CVariant::Bool(bool bValue) {
-    CVariant v;
-    v.m_type = VT_BOOL;
-    v.m_nValue = bValue ? 1 : 0;
-    return v;
+    return CVariant(VT_BOOL, bValue ? 1 : 0);
 }
 
 CVariant CVariant::BStr(std::string strValue) {
-    CVariant v;
-    v.m_type = VT_BSTR;
+    CVariant v(VT_BSTR, 0);
     v.m_strValue = std::move(strValue);
     return v;
 }
 
 CVariant CVariant::Dispatch(AutomationObjectPtr pObject) {
-    CVariant v;
-    v.m_type = VT_DISPATCH;
+    CVariant v(VT_DISPATCH, 0);
     v.m_pObject = std::move(pObject);
     return v;
 }

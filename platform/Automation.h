@@ -53,6 +53,8 @@ public:
     AutomationObjectPtr ToObject() const;
 
 private:
+    CVariant(EVarType type, int32_t nValue);
+
     EVarType m_type = VT_EMPTY;
     int32_t m_nValue = 0;
     std::string m_strValue;
