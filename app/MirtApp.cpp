@@ -8,6 +8,7 @@
 #include "app/ConsoleView.h"
 #include "app/MirtCommandLineInfo.h"
 #include "app/Usage.h"
+#include "engines/MirtSpellEngines.h"
 #include "platform/ConsoleOutput.h"
 #include "platform/FileStatus.h"
 #include "platform/SettingsStore.h"
@@ -37,6 +38,7 @@ bool CMirtApp::InitInstance(int argc, const char* const* argv) {
     // Common controls, COM and control hosting have no counterpart here.
     LoadRecentFileList();
     LoadLastFolderSettings();
+    CMirtSpellEngines::Instance().LoadEngines(m_settings, m_strProgramFolder);
 
     CMirtCommandLineInfo cmdInfo;
     cmdInfo.ParseCommandLine(argc, argv);
