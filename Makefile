@@ -19,8 +19,10 @@ build: deps
 	cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMIRT_BUILD_TESTS=OFF
 	cmake --build $(BUILD) -j $(JOBS)
 
+# Checks examples/ afresh each time (-r) into a project under the build folder.
 run: build
-	./$(BUILD)/mirt --help
+	./$(BUILD)/mirt -console -r --add-folder examples -o $(BUILD)/example-report.html \
+	  $(BUILD)/example.mrk
 
 test: test-asan test-tsan
 

@@ -26,7 +26,9 @@ CMirtApp::CMirtApp(CSettingsStore& settings, CMessageDisplay& display, std::stri
 CMirtApp::~CMirtApp() = default;
 
 CMirtSpellEngine* CMirtApp::GetCurrentEngine() {
-    return nullptr;
+    CMirtSpellEngines& engines = CMirtSpellEngines::Instance();
+    int32_t nCurrent = engines.m_nCurrent;
+    return nCurrent >= 0 && nCurrent < engines.GetSize() ? engines.GetAt(nCurrent) : nullptr;
 }
 
 bool CMirtApp::Fail(int nExitCode) {
@@ -38,7 +40,7 @@ bool CMirtApp::InitInstance(int argc, const char* const* argv) {
     // Common controls, COM and control hosting have no counterpart here.
     LoadRecentFileList();
     LoadLastFolderSettings();
-    CMirtSpellEngines::Instance().LoadEngines(m_settings, m_strProgramFolder);
+    CMirtSpellEngines::Instance().LoadEngines(GetSettings(), GetProgramFolder());
 
     CMirtCommandLineInfo cmdInfo;
     cmdInfo.ParseCommandLine(argc, argv);
