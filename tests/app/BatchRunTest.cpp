@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <sys/stat.h>
 
 #include "project/MirtDoc.h"
@@ -49,8 +50,9 @@ protected:
         CMirtDoc doc(app);
         ASSERT_TRUE(doc.OnOpenDocument(project()));
         use(doc);
-        if (bSave)
+        if (bSave) {
             ASSERT_TRUE(doc.OnSaveDocument(project()));
+        }
     }
     CSpellFile* FileNamed(CMirtDoc& doc, const std::string& name) {
         for (CSpellFile* p : doc.m_files)
