@@ -5,6 +5,8 @@
 
 #include "app/MirtCommandLineInfo.h"
 #include "app/Usage.h"
+#include "parsers/MirtParserCpp.h"
+#include "parsers/MirtParserRc.h"
 #include "platform/ConsoleOutput.h"
 #include "platform/SettingsStore.h"
 
@@ -31,6 +33,8 @@ bool CMirtApp::InitInstance(int argc, const char* const* argv) {
     // Common controls, COM and control hosting have no counterpart here.
     LoadRecentFileList();
     LoadLastFolderSettings();
+    RegisterBuiltinParsers();
+    m_parsers.LoadAssociations(m_settings);
 
     CMirtCommandLineInfo cmdInfo;
     cmdInfo.ParseCommandLine(argc, argv);
@@ -71,9 +75,15 @@ int CMirtApp::Run() {
 
 int CMirtApp::ExitInstance() {
     ConsoleFlush();
+    m_parsers.SaveAssociations(m_settings);
     SaveLastFolderSettings();
     SaveRecentFileList();
     return m_nExitCode;
+}
+
+void CMirtApp::RegisterBuiltinParsers() {
+    m_parsers.Add(std::make_unique<CMirtParserCpp>());
+    m_parsers.Add(std::make_unique<CMirtParserRc>());
 }
 
 void CMirtApp::LoadLastFolderSettings() {
