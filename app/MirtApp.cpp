@@ -5,6 +5,7 @@
 
 #include "app/MirtCommandLineInfo.h"
 #include "app/Usage.h"
+#include "engines/MirtSpellEngines.h"
 #include "parsers/MirtParserCpp.h"
 #include "parsers/MirtParserRc.h"
 #include "platform/ConsoleOutput.h"
@@ -33,6 +34,7 @@ bool CMirtApp::InitInstance(int argc, const char* const* argv) {
     // Common controls, COM and control hosting have no counterpart here.
     LoadRecentFileList();
     LoadLastFolderSettings();
+    CMirtSpellEngines::Instance().LoadEngines(m_settings, m_strProgramFolder);
     RegisterBuiltinParsers();
     m_parsers.LoadAssociations(m_settings);
 

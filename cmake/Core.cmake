@@ -12,6 +12,7 @@ target_include_directories(mirt_core PUBLIC ${PROJECT_SOURCE_DIR})
 target_include_directories(mirt_core SYSTEM PRIVATE ${ASPELL_INCLUDE_DIR})
 target_link_libraries(mirt_core PUBLIC Threads::Threads ${ASPELL_LIBRARY})
 mirt_warnings(mirt_core)
+include(${CMAKE_CURRENT_LIST_DIR}/Keywords.cmake)
 
 # Qt-backed implementations of the platform interfaces; only app/ picks them.
 file(GLOB MIRT_PLATFORM_QT_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/platform/qt/*.cpp)

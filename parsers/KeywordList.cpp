@@ -2,7 +2,10 @@
 #include "parsers/KeywordList.h"
 
 #include <array>
+#include <cstdint>
 #include <cstdio>
+
+#include <sys/stat.h>
 
 #include "parsers/KeywordResources.h"
 
@@ -11,13 +14,19 @@ unsigned char Fold(unsigned char c) {
     return (c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c;
 }
 
-// Compares the first L bytes of the entry at p with the word. The end of the list
-// counts as a byte below every other, like the entry's own CR.
+bool IsEntryEnd(const char* p, const char* pEnd) {
+    return p == pEnd || *p == '\r' || *p == '\n';
+}
+
+// Compares the first L bytes of the entry at p with the word. The entry ends at its
+// CR, at the LF of a file written with bare LF, or at the end of the text; an entry
+// that ends first sorts before the word, as in the list's order. Stopping there also
+// keeps a word holding CR LF from matching across two entries.
 int CompareEntry(const char* p, const char* pEnd, const std::string& word) {
-    for (size_t k = 0; k < word.size(); ++k) {
-        if (p + k >= pEnd)
+    for (size_t k = 0; k < word.size(); ++k, ++p) {
+        if (IsEntryEnd(p, pEnd))
             return -1;
-        unsigned char a = Fold(static_cast<unsigned char>(p[k]));
+        unsigned char a = Fold(static_cast<unsigned char>(*p));
         unsigned char b = Fold(static_cast<unsigned char>(word[k]));
         if (a != b)
             return a < b ? -1 : 1;
@@ -51,16 +60,18 @@ bool CKeywordList::LoadFromFile(const std::string& strPath) {
     FILE* pFile = std::fopen(strPath.c_str(), "rb");
     if (pFile == nullptr)
         return false;
-    bool bOk = std::fseek(pFile, 0, SEEK_END) == 0;
-    long nLength = bOk ? std::ftell(pFile) : -1;
-    bOk = nLength >= 0 && nLength <= 0x7FFFFFFF && std::fseek(pFile, 0, SEEK_SET) == 0;
-    if (bOk) {
-        size_t nSize = static_cast<size_t>(nLength);
-        auto pBlock = std::make_unique<char[]>(nSize ? nSize : 1);
+    // A folder opens too on Linux, and its "length" is no byte count: only a regular
+    // file whose size fits the list's 32-bit size is read.
+    struct stat st {};
+    bool bOk = fstat(fileno(pFile), &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= 0 &&
+               static_cast<uint64_t>(st.st_size) <= UINT32_MAX;
+    if (bOk && st.st_size > 0) {
+        auto nSize = static_cast<size_t>(st.st_size);
+        auto pBlock = std::make_unique_for_overwrite<char[]>(nSize);
         bOk = std::fread(pBlock.get(), 1, nSize, pFile) == nSize;
         if (bOk) {
             m_pOwned = std::move(pBlock);
-            m_pData = nSize ? m_pOwned.get() : nullptr;
+            m_pData = m_pOwned.get();
             m_nSize = static_cast<uint32_t>(nSize);
         }
     }
@@ -97,7 +108,8 @@ bool CKeywordList::Search(const std::string& strWord, bool bPrefix) const {
             nRegion -= e;
         } else if (c > 0) {
             nRegion = j;
-        } else if (bPrefix || strWord.size() + 1 >= e - j) {
+        } else if (bPrefix || IsEntryEnd(pBase + j + strWord.size(), pBase + e)) {
+            // The entry is exactly the word when it ends right after it.
             return true;
         } else {
             nRegion = j;

@@ -1,0 +1,102 @@
+// GNU Aspell through its C interface: one speller per check run.
+#include "engines/MirtSpellEngineASpell.h"
+
+#include <aspell.h>
+
+#include <cstring>
+#include <utility>
+
+#include "platform/ConsoleOutput.h"
+
+namespace {
+struct SConfigDeleter {
+    void operator()(AspellConfig* pConfig) const { delete_aspell_config(pConfig); }
+};
+struct SCanHaveErrorDeleter {
+    void operator()(AspellCanHaveError* pResult) const { delete_aspell_can_have_error(pResult); }
+};
+struct SEnumerationDeleter {
+    void operator()(AspellStringEnumeration* pEnum) const {
+        delete_aspell_string_enumeration(pEnum);
+    }
+};
+using ConfigPtr = std::unique_ptr<AspellConfig, SConfigDeleter>;
+
+// The folders of the Aspell folder, in the order they are given to Aspell.
+constexpr std::pair<const char*, const char*> kFolderKeys[] = {
+    {"dict-dir", "Aspell/dict"},
+    {"data-dir", "Aspell/data"},
+    {"home-dir", "Aspell"},
+};
+
+// Nonzero from Aspell means the key was accepted.
+bool Replace(AspellConfig* pConfig, const char* pszKey, const std::string& strValue) {
+    return aspell_config_replace(pConfig, pszKey, strValue.c_str()) != 0;
+}
+
+bool Configure(AspellConfig* pConfig, const std::string& strProgramFolder) {
+    if (!Replace(pConfig, "lang", "en_US"))
+        return false;
+    for (const auto& [pszKey, pszFolder] : kFolderKeys) {
+        if (!Replace(pConfig, pszKey, strProgramFolder + pszFolder))
+            return false;
+    }
+    // Our 8-bit text is UTF-8; Aspell's default would read it as Latin-1.
+    return Replace(pConfig, "encoding", "utf-8");
+}
+} // namespace
+
+void CMirtSpellEngineASpell::SSpellerDeleter::operator()(AspellSpeller* pSpeller) const {
+    delete_aspell_speller(pSpeller);
+}
+
+CMirtSpellEngineASpell::CMirtSpellEngineASpell(std::string strProgramFolder)
+    : m_strProgramFolder(std::move(strProgramFolder)) {}
+
+CMirtSpellEngineASpell::~CMirtSpellEngineASpell() = default;
+
+int CMirtSpellEngineASpell::Start() {
+    ConfigPtr pConfig(new_aspell_config());
+    if (!pConfig || !Configure(pConfig.get(), m_strProgramFolder))
+        return 0;
+    m_pSpeller.reset();
+    AspellCanHaveError* pResult = new_aspell_speller(pConfig.get());
+    if (aspell_error_number(pResult) != 0) {
+        std::unique_ptr<AspellCanHaveError, SCanHaveErrorDeleter> pError(pResult);
+        ConsoleWrite(std::string(aspell_error_message(pResult)) + "\n");
+        return 0;
+    }
+    m_pSpeller.reset(to_aspell_speller(pResult));
+    return 1;
+}
+
+int CMirtSpellEngineASpell::Stop() {
+    m_pSpeller.reset();
+    return 1;
+}
+
+int CMirtSpellEngineASpell::CheckWord(std::string strWord, std::vector<std::string>& suggestions) {
+    if (!m_pSpeller)
+        return 0;
+    const char* pszWord = strWord.c_str();
+    const int nLength = static_cast<int>(std::strlen(pszWord));
+    // Anything but 1 is not accepted, Aspell's error value included.
+    if (aspell_speller_check(m_pSpeller.get(), pszWord, nLength) == 1)
+        return 1;
+    const AspellWordList* pList = aspell_speller_suggest(m_pSpeller.get(), pszWord, nLength);
+    if (!pList)
+        return 1;
+    std::unique_ptr<AspellStringEnumeration, SEnumerationDeleter> pEnum(
+        aspell_word_list_elements(pList));
+    while (const char* pszSuggestion = aspell_string_enumeration_next(pEnum.get()))
+        suggestions.emplace_back(pszSuggestion);
+    return 1;
+}
+
+std::string CMirtSpellEngineASpell::GetSpellerOption(const std::string& strKey) const {
+    if (!m_pSpeller)
+        return "";
+    const char* pszValue =
+        aspell_config_retrieve(aspell_speller_config(m_pSpeller.get()), strKey.c_str());
+    return pszValue ? pszValue : "";
+}

@@ -1,0 +1,36 @@
+// The default engine: GNU Aspell with the US English dictionaries of the Aspell
+// folder beside the program.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "engines/MirtSpellEngine.h"
+
+struct AspellSpeller;
+
+class CMirtSpellEngineASpell : public CMirtSpellEngine {
+public:
+    // strProgramFolder ends with "/"; the Aspell folder is looked for inside it.
+    explicit CMirtSpellEngineASpell(std::string strProgramFolder);
+    ~CMirtSpellEngineASpell() override;
+
+    // Builds a fresh speller, so dictionary changes take effect at the next run.
+    // On failure Aspell's own message goes to standard output.
+    int Start() override;
+    int Stop() override;
+    int CheckWord(std::string strWord, std::vector<std::string>& suggestions) override;
+    std::string GetName() const override { return "ASpell"; }
+    std::string GetDescription() const override { return ""; }
+
+    // The value the running speller holds for an Aspell option; empty when stopped.
+    std::string GetSpellerOption(const std::string& strKey) const;
+
+private:
+    struct SSpellerDeleter {
+        void operator()(AspellSpeller* pSpeller) const;
+    };
+
+    std::string m_strProgramFolder;
+    std::unique_ptr<AspellSpeller, SSpellerDeleter> m_pSpeller;
+};
