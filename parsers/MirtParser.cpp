@@ -59,6 +59,15 @@ std::string WithoutChars(const std::string& str, std::string_view chars) {
     return out;
 }
 
+// A dot two to four characters from the end: an extension of one to three letters.
+bool HasShortExtension(std::string_view str) {
+    const size_t n = str.size();
+    for (size_t nBack = 2; nBack <= 4; ++nBack)
+        if (n >= nBack && str[n - nBack] == '.')
+            return true;
+    return false;
+}
+
 const CKeywordList& English() {
     return GetKeywordList(KEYWORDS_ENGLISH);
 }
@@ -71,6 +80,12 @@ struct CMirtParser::SScanState {
     const CCharSet* pSeparators = nullptr;
     size_t nStart = 0;
     char chBefore = 0;
+    // The file-name test looks ahead from each string start; these remember the next
+    // double quote and the next character no file name holds, so a line with many
+    // literals is still read once. Only the current position is ever rewritten, and
+    // the look-aheads always start past it.
+    size_t nQuoteAt = 0;
+    size_t nNotFileNameAt = 0;
 };
 
 CMirtParser::CMirtParser() : m_strCallOpen("("), m_strCallClose(")") {
@@ -227,9 +242,8 @@ size_t CMirtParser::ScanCodeDelimiter(SScanState& s, size_t i) {
         if (!m_strCurStringEnd.empty())
             m_stringSeparators[static_cast<unsigned char>(m_strCurStringEnd[0])] = true;
         // A literal that holds a file name is not text to check: skip to its quote.
-        size_t k = s.text.find('"', i + 1);
-        if (k != std::string::npos &&
-            IsFileNameText(std::string_view(s.text).substr(i + 1, k - i - 1))) {
+        size_t k = 0;
+        if (FileNameLiteralAt(s, i, k)) {
             SetMode(s, EScanMode::Code);
             return k;
         }
@@ -320,23 +334,31 @@ int CMirtParser::MatchToken(const std::string& strText, size_t nPos,
 }
 
 bool CMirtParser::LooksLikeFileName(const std::string& str) const {
-    return IsFileNameText(str);
+    return HasShortExtension(str) &&
+           std::all_of(str.begin(), str.end(), [this](char c) { return IsFileNameChar(c); });
 }
 
-// A dot two to four characters from the end (an extension of one to three letters),
-// and nothing that a file name cannot hold.
-bool CMirtParser::IsFileNameText(std::string_view str) const {
-    const size_t n = str.size();
-    bool bDot = false;
-    for (size_t nBack = 2; nBack <= 4; ++nBack)
-        if (n >= nBack && str[n - nBack] == '.')
-            bDot = true;
-    if (!bDot)
+bool CMirtParser::IsFileNameChar(char c) const {
+    return !std::isspace(static_cast<unsigned char>(c)) &&
+           !m_fileNameForbidden[static_cast<unsigned char>(c)];
+}
+
+// The text from i + 1 up to the next double quote k on the line, whatever the
+// literal's own end token.
+bool CMirtParser::FileNameLiteralAt(SScanState& s, size_t i, size_t& k) const {
+    const size_t nFrom = i + 1;
+    if (s.nQuoteAt < nFrom)
+        s.nQuoteAt = s.text.find('"', nFrom);
+    k = s.nQuoteAt;
+    if (k == std::string::npos ||
+        !HasShortExtension(std::string_view(s.text).substr(nFrom, k - nFrom)))
         return false;
-    return std::none_of(str.begin(), str.end(), [this](char c) {
-        return std::isspace(static_cast<unsigned char>(c)) ||
-               m_fileNameForbidden[static_cast<unsigned char>(c)];
-    });
+    if (s.nNotFileNameAt < nFrom) {
+        s.nNotFileNameAt = nFrom;
+        while (s.nNotFileNameAt < s.text.size() && IsFileNameChar(s.text[s.nNotFileNameAt]))
+            ++s.nNotFileNameAt;
+    }
+    return s.nNotFileNameAt >= k;
 }
 
 // ---- the word checks ------------------------------------------------------------

@@ -98,5 +98,6 @@ private:
     size_t ScanStringDelimiter(SScanState& s, size_t i);
     size_t ScanCommentDelimiter(SScanState& s, size_t i);
     void ApplyPostFilters(CWordList& words) const;
-    bool IsFileNameText(std::string_view str) const;
+    bool IsFileNameChar(char c) const;
+    bool FileNameLiteralAt(SScanState& s, size_t i, size_t& k) const;
 };

@@ -205,6 +205,19 @@ TEST(BaseScanner, DelimitersAreFoundOnlyAtSeparators) {
     ExpectLine(*p, "'readme.txt\" tail", {{"tail", K, 13, ' ', ' '}});
 }
 
+TEST(BaseScanner, EachLiteralOfALineGetsItsOwnFileNameTest) {
+    auto p = MakeBaseParser();
+    ExpectLine(*p, "\"a b\" \"c.h\" \"d e\"",
+               {{"a", L, 1, '"', ' '},
+                {"b", L, 3, ' ', '"'},
+                {"d", L, 13, '"', ' '},
+                {"e", L, 15, ' ', '"'}});
+    p->m_strStringStart1 = p->m_strStringEnd1 = "'";
+    ExpectLine(*p, "'x.h\"'y.h\"zzzz", {{"zzzz", K, 10, '\'', ' '}});
+    ExpectLine(*p, "'x.h\" zzzz 'y.h\" wwww",
+               {{"zzzz", K, 6, ' ', ' '}, {"wwww", K, 17, ' ', ' '}});
+}
+
 TEST(BaseScanner, WithoutAnEscapeABackslashIsAPlainSeparator) {
     auto p = MakeBaseParser();
     ExpectLine(*p, "\"end\\\" more", {{"more", L, 7, ' ', ' '}});
