@@ -16,7 +16,7 @@ namespace {
 std::set<std::string> Tree(const std::string& strRoot) {
     std::set<std::string> paths;
     for (const auto& entry : fs::recursive_directory_iterator(strRoot)) {
-        std::string strPath = fs::relative(entry.path(), strRoot).string();
+        std::string strPath = entry.path().lexically_relative(strRoot).string();
         paths.insert(entry.is_directory() && !entry.is_symlink() ? strPath + "/" : strPath);
     }
     return paths;
