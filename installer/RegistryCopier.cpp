@@ -161,8 +161,10 @@ void CRegistryCopier::CopyFileTree(const std::string& strOldFile, const IniKeyPa
     CIniFile* pDestination = &source;
     if (strNewFile != strOldFile) {
         // A file that is there but cannot be read is never written over.
-        if (destination.Load(strNewFile) == CIniFile::ELoad::Failed)
-            return ReportCopyError("cannot read " + strNewFile);
+        if (destination.Load(strNewFile) == CIniFile::ELoad::Failed) {
+            ReportCopyError("cannot read " + strNewFile);
+            return;
+        }
         pDestination = &destination;
     }
     IniKeyPath target = newGroups;
