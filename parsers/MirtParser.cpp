@@ -59,7 +59,7 @@ std::string WithoutChars(const std::string& str, std::string_view chars) {
     return out;
 }
 
-// A dot two to four characters from the end: an extension of one to three letters.
+// A dot two to four characters from the end: an extension of one to three characters.
 bool HasShortExtension(std::string_view str) {
     const size_t n = str.size();
     for (size_t nBack = 2; nBack <= 4; ++nBack)
