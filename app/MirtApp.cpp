@@ -6,6 +6,8 @@
 #include "app/MirtCommandLineInfo.h"
 #include "app/Usage.h"
 #include "engines/MirtSpellEngines.h"
+#include "parsers/MirtParserCpp.h"
+#include "parsers/MirtParserRc.h"
 #include "platform/ConsoleOutput.h"
 #include "platform/SettingsStore.h"
 
@@ -33,6 +35,8 @@ bool CMirtApp::InitInstance(int argc, const char* const* argv) {
     LoadRecentFileList();
     LoadLastFolderSettings();
     CMirtSpellEngines::Instance().LoadEngines(m_settings, m_strProgramFolder);
+    RegisterBuiltinParsers();
+    m_parsers.LoadAssociations(m_settings);
 
     CMirtCommandLineInfo cmdInfo;
     cmdInfo.ParseCommandLine(argc, argv);
@@ -73,9 +77,15 @@ int CMirtApp::Run() {
 
 int CMirtApp::ExitInstance() {
     ConsoleFlush();
+    m_parsers.SaveAssociations(m_settings);
     SaveLastFolderSettings();
     SaveRecentFileList();
     return m_nExitCode;
+}
+
+void CMirtApp::RegisterBuiltinParsers() {
+    m_parsers.Add(std::make_unique<CMirtParserCpp>());
+    m_parsers.Add(std::make_unique<CMirtParserRc>());
 }
 
 void CMirtApp::LoadLastFolderSettings() {

@@ -47,6 +47,9 @@ public:
     int32_t m_bConsole = 0;
 
 private:
+    // The built-in parsers in their fixed order; the order decides which parser a file
+    // gets when two list the same extension.
+    void RegisterBuiltinParsers();
     void LoadRecentFileList();
     void SaveRecentFileList();
     void LoadLastFolderSettings();
