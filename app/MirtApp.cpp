@@ -9,6 +9,8 @@
 #include "app/MirtCommandLineInfo.h"
 #include "app/Usage.h"
 #include "engines/MirtSpellEngines.h"
+#include "parsers/MirtParserCpp.h"
+#include "parsers/MirtParserRc.h"
 #include "platform/ConsoleOutput.h"
 #include "platform/FileStatus.h"
 #include "platform/SettingsStore.h"
@@ -41,6 +43,8 @@ bool CMirtApp::InitInstance(int argc, const char* const* argv) {
     LoadRecentFileList();
     LoadLastFolderSettings();
     CMirtSpellEngines::Instance().LoadEngines(GetSettings(), GetProgramFolder());
+    RegisterBuiltinParsers();
+    m_parsers.LoadAssociations(GetSettings());
 
     CMirtCommandLineInfo cmdInfo;
     cmdInfo.ParseCommandLine(argc, argv);
@@ -133,9 +137,15 @@ int CMirtApp::Run() {
 int CMirtApp::ExitInstance() {
     m_pDoc.reset();
     ConsoleFlush();
+    m_parsers.SaveAssociations(GetSettings());
     SaveLastFolderSettings();
     SaveRecentFileList();
     return m_nExitCode;
+}
+
+void CMirtApp::RegisterBuiltinParsers() {
+    m_parsers.Add(std::make_unique<CMirtParserCpp>());
+    m_parsers.Add(std::make_unique<CMirtParserRc>());
 }
 
 void CMirtApp::LoadLastFolderSettings() {

@@ -36,6 +36,9 @@ public:
     CMirtDoc* GetDocument() const { return m_pDoc.get(); }
 
 private:
+    // The built-in parsers in their fixed order; the order decides which parser a file
+    // gets when two list the same extension.
+    void RegisterBuiltinParsers();
     void LoadRecentFileList();
     void SaveRecentFileList();
     void LoadLastFolderSettings();

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -32,11 +33,15 @@ public:
     virtual int BeginFile(const std::string& strFileName);
     virtual void EndFile();
     virtual void ParseLine(std::string strLine, CWordList& words);
+    // The checks reject a word by leaving suggestions; they return 1 when the word is
+    // accepted (no suggestion left) and 0 otherwise.
     virtual int CheckLanguageWord(const std::string& strWord,
                                   std::vector<std::string>& suggestions);
     virtual int CheckCommentWord(const std::string& strWord, std::vector<std::string>& suggestions);
     virtual int CheckCodeWord(const std::string& strWord, std::vector<std::string>& suggestions);
     virtual int CheckProfanity(const std::string& strWord, std::vector<std::string>& suggestions);
+    // 0 when the word holds no "&"; otherwise checks it without the markers and puts
+    // the marker back into each suggestion, and returns 1.
     virtual int CheckAcceleratorWord(const std::string& strWord,
                                      std::vector<std::string>& suggestions);
 
@@ -78,4 +83,21 @@ public:
     CCharSet m_commentSeparators{};
     CCharSet m_consonants{};
     CCharSet m_fileNameForbidden{};
+
+private:
+    enum class EScanMode { Code, String, Comment };
+    struct SScanState;
+
+    void SetMode(SScanState& s, EScanMode mode) const;
+    void EmitToken(SScanState& s, size_t nEnd, char chAfter, CWordList& words);
+    void SplitCodeToken(std::string_view token, size_t nStart, char chBefore, char chAfter,
+                        CWordList& words) const;
+    void AppendWord(CWordList& words, std::string_view word, int32_t nCategory, size_t nPos,
+                    char chBefore, char chAfter) const;
+    size_t ScanCodeDelimiter(SScanState& s, size_t i);
+    size_t ScanStringDelimiter(SScanState& s, size_t i);
+    size_t ScanCommentDelimiter(SScanState& s, size_t i);
+    void ApplyPostFilters(CWordList& words) const;
+    bool IsFileNameChar(char c) const;
+    bool FileNameLiteralAt(SScanState& s, size_t i, size_t& k) const;
 };

@@ -27,3 +27,18 @@ CMirtParser* CMirtParsers::FindByFileName(const std::string& strPath) const {
 int32_t CMirtParsers::SyntaxOfPath(const std::string& strPath) const {
     return FindByFileName(strPath)->GetId();
 }
+
+void CMirtParsers::SetContextAll(CMirtDoc* pDoc, CMirtSpellEngine* pEngine) {
+    for (const auto& p : m_parsers)
+        p->SetContext(pDoc, pEngine);
+}
+
+void CMirtParsers::LoadAssociations(const CSettingsStore& settings) {
+    for (const auto& p : m_parsers)
+        p->LoadExtensions(settings);
+}
+
+void CMirtParsers::SaveAssociations(CSettingsStore& settings) const {
+    for (const auto& p : m_parsers)
+        p->SaveExtensions(settings);
+}

@@ -8,6 +8,10 @@
 
 #include "parsers/MirtParser.h"
 
+class CMirtDoc;
+class CMirtSpellEngine;
+class CSettingsStore;
+
 class CMirtParsers {
 public:
     CMirtParsers();
@@ -23,6 +27,14 @@ public:
     // when none does. Never null.
     CMirtParser* FindByFileName(const std::string& strPath) const;
     int32_t SyntaxOfPath(const std::string& strPath) const;
+
+    // Hands the document and the engine of a check run to every parser, in order.
+    void SetContextAll(CMirtDoc* pDoc, CMirtSpellEngine* pEngine);
+    // Each parser's extensions from the group "Parsers", value GetName(); a missing
+    // value keeps the parser's own extensions.
+    void LoadAssociations(const CSettingsStore& settings);
+    // Parsers sharing a name share one value: the last one written wins.
+    void SaveAssociations(CSettingsStore& settings) const;
 
 private:
     std::vector<std::unique_ptr<CMirtParser>> m_parsers;

@@ -39,8 +39,7 @@ void CCheckRun::Run() {
     m_doc.NotifyViews(NOTIFY_REBUILD, 1);
     if (!StartEngine())
         return;
-    for (size_t i = 0; i < m_app.m_parsers.GetSize(); ++i)
-        m_app.m_parsers.GetAt(i)->SetContext(&m_doc, m_pEngine);
+    m_app.m_parsers.SetContextAll(&m_doc, m_pEngine);
     m_doc.m_bStarting = 0;
     m_pStats = std::make_unique<SCheckStats>();
     for (const CRefPtr<CSpellFile>& pFile : m_workList) {

@@ -17,6 +17,7 @@ allowed_for() {
     ui/*) echo "ui project parsers engines platform" ;;
     app/*) echo "app ui project parsers engines watch platform" ;;
     installer/*) echo "installer" ;;
+    tools/bench/*) echo "project parsers engines watch platform" ;;
     tests/support/*) echo "tests project parsers engines watch platform" ;;
     tests/installer/*) echo "tests" ;;
     tests/app/*) echo "tests app ui project parsers engines watch platform" ;;

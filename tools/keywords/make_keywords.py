@@ -7,10 +7,17 @@ packages and the hand-kept lists beside this script.
 Every list is written in the form the program searches in place: one entry per line,
 CR LF after every entry, sorted by the entry's bytes with only A to Z folded to lower
 case (a shorter entry before a longer one it begins), no duplicates, no empty entry.
-Nothing is installed here: a missing package is named and the script stops. The output
-depends only on the packages' contents, so two runs give the same bytes.
+
+What each list needs (NEEDS below): Debian packages scowl (139); codespell and the
+headers of libc6-dev, linux-libc-dev, libstdc++-12-dev, qt6-base-dev and
+mingw-w64-x86-64-dev (140, 141, 144); perl (146); php-cli (147); and npm with the
+package badwords-list@1.0.0 installed globally (148). Lists 141 and 144 leave out what
+the committed list 139 already covers, so 139 is written first. Nothing is installed
+here: every missing package is named and the script stops before writing anything.
+The output depends only on the packages' contents, so two runs give the same bytes.
 """
 
+import json
 import os
 import re
 import shutil
@@ -23,11 +30,7 @@ OUT_DIR = os.path.join(ROOT, "resources", "keywords")
 SCOWL_DIR = "/usr/share/dict/scowl"
 
 
-class MissingPackage(Exception):
-    pass
-
-
-def require_debian(*packages):
+def missing_debian(packages):
     missing = []
     for name in packages:
         result = subprocess.run(
@@ -35,9 +38,7 @@ def require_debian(*packages):
             capture_output=True, text=True, check=False)
         if "install ok installed" not in result.stdout:
             missing.append(name)
-    if missing:
-        raise MissingPackage("missing Debian packages: " + " ".join(missing) +
-                             " (apt-get install " + " ".join(missing) + ")")
+    return missing
 
 
 def read_lines(path):
@@ -65,7 +66,6 @@ def write_list(list_id, entries):
 # 139: English words. SCOWL's American and common English words of sizes up to 60,
 # with upper-case words, proper names and contractions, without possessive 's forms.
 def english():
-    require_debian("scowl")
     kinds = ("words", "proper-names", "upper", "contractions")
     sizes = ("10", "20", "35", "40", "50", "55", "60")
     entries = set()
@@ -78,23 +78,318 @@ def english():
     return entries
 
 
+# Header mining, shared by 140, 141 and 144. Only the headers of named packages are
+# read (dpkg -L), so what else a machine has installed cannot change a list.
+HEADER_PACKAGES = ("libc6-dev", "linux-libc-dev", "libstdc++-12-dev", "qt6-base-dev",
+                   "mingw-w64-x86-64-dev")
+CODESPELL_DATA = "/usr/lib/python3/dist-packages/codespell_lib/data"
+
+# Comments, string and character literals, and preprocessor lines that carry prose
+# or file names: none of them holds identifiers.
+PROSE = re.compile(
+    r'^[ \t]*#[ \t]*(?:include|error|warning|pragma|line|ident)\b[^\n]*'
+    r'|//[^\n]*|/\*.*?\*/|"(?:\\.|[^"\\\n])*"|\'(?:\\.|[^\'\\\n])*\'',
+    re.S | re.M)
+# An identifier not glued to a number ("0xdead" holds no identifier "xdead").
+IDENTIFIER = re.compile(r'(?<![A-Za-z0-9_])[A-Za-z_][A-Za-z0-9_]*')
+
+_header_text = {}
+
+
+def package_headers(package, keep=lambda path: True):
+    listing = subprocess.run(["dpkg", "-L", package], capture_output=True, text=True,
+                             check=True).stdout.splitlines()
+    paths = set()
+    for path in listing:
+        if "/include/" in path and os.path.isfile(path) and keep(path):
+            paths.add(os.path.realpath(path))
+    return sorted(paths)
+
+
+def header_code(path):
+    """The header's text without comments, literals and prose-bearing directives."""
+    if path not in _header_text:
+        with open(path, encoding="latin-1") as handle:
+            _header_text[path] = PROSE.sub(" ", handle.read())
+    return _header_text[path]
+
+
+def public_identifiers(paths):
+    # Names with a leading underscore are the implementation's own.
+    names = set()
+    for path in paths:
+        names.update(n for n in IDENTIFIER.findall(header_code(path)) if n[0] != "_")
+    return names
+
+
+def fragments(identifier):
+    """The parts the code scanner checks: runs of letters, a new part at each upper-case
+    letter, parts shorter than four letters dropped."""
+    return [p for p in re.findall(r"[A-Za-z][a-z]*", identifier) if len(p) >= 4]
+
+
+def codespell_misspellings():
+    words = set()
+    for name in sorted(os.listdir(CODESPELL_DATA)):
+        if name.startswith("dictionary") and name.endswith(".txt"):
+            with open(os.path.join(CODESPELL_DATA, name), encoding="utf-8") as handle:
+                for line in handle:
+                    if "->" in line:
+                        words.add(line.split("->", 1)[0].strip().lower())
+    return words
+
+
+def drop_misspellings(entries, list_id):
+    """An entry in a built-in list silences that word for good, so a list mined from
+    headers or code keeps no entry that codespell knows as a misspelling."""
+    bad = codespell_misspellings()
+    kept = set()
+    dropped = []
+    for entry in entries:
+        text = entry.decode("latin-1")
+        if text.lower() in bad:
+            dropped.append(text)
+        else:
+            kept.add(entry)
+    if dropped:
+        print("%d: dropped %d misspellings: %s" %
+              (list_id, len(dropped), " ".join(sorted(dropped)[:40]) +
+               (" ..." if len(dropped) > 40 else "")))
+    return kept
+
+
+def english_prefixes():
+    """Every beginning of an entry of the committed list 139, lower case: a code part
+    that is one of them already passes the code check."""
+    prefixes = set()
+    for word in read_lines(os.path.join(OUT_DIR, "139.txt")):
+        word = word.lower()
+        for end in range(1, len(word) + 1):
+            prefixes.add(word[:end])
+    return prefixes
+
+
+CONSONANTS = set(b"bcdfghjklmnpqrstvwxz")
+
+
+def needs_listing(part, prefixes):
+    """A lower-case code part that the code check would not accept without a list."""
+    return not set(part) <= CONSONANTS and part not in prefixes
+
+
+# 140: library identifiers as written. Functions and COM methods of the Windows API,
+# public names of the C, POSIX and C++ library headers, and Qt's class names. Only
+# names holding a lower-case letter: a comment word with an upper-case letter after its
+# first passes anyway, so all-capital macros would only weigh the list down.
+WINDOWS_DECLARATION = re.compile(
+    r"\b(?:WINAPI|WINAPIV|APIENTRY|CALLBACK|NTAPI|STDMETHODCALLTYPE|STDAPICALLTYPE|STDAPI"
+    r"|WSAAPI|WINGDIAPI|RPC_ENTRY|PASCAL|WINMMAPI|NET_API_FUNCTION|SEC_ENTRY|IMAGEAPI"
+    r"|__stdcall|__cdecl)\s*\(?\s*\*?\s*([A-Za-z][A-Za-z0-9_]*)\s*\("
+    r"|\bSTDMETHOD_?\(\s*(?:[A-Za-z_][A-Za-z0-9_]*\s*,\s*)?([A-Za-z][A-Za-z0-9_]*)\s*\)")
+# The C bindings of COM interfaces (IStream_Read, IFoo_Bar_Proxy) repeat the methods.
+COM_C_BINDING = re.compile(r"^I[A-Z][A-Za-z0-9]*_|_(?:Proxy|Stub)$")
+STDCXX_DIR = re.compile(r"^/usr/include/c\+\+/\d+/(?:[^/]+|bits/[^/]+|experimental/[^/]+)$")
+QT_CLASS_HEADER = re.compile(r"/qt6/Qt[A-Za-z]+/(Q[A-Z][A-Za-z0-9]*)$")
+
+
+def windows_api_names():
+    names = set()
+    for path in package_headers("mingw-w64-x86-64-dev"):
+        for match in WINDOWS_DECLARATION.finditer(header_code(path)):
+            name = match.group(1) or match.group(2)
+            if not COM_C_BINDING.search(name):
+                names.add(name)
+    return names
+
+
+def library_identifiers():
+    names = windows_api_names()
+    names |= public_identifiers(package_headers("libc6-dev"))
+    names |= public_identifiers(package_headers("libstdc++-12-dev", STDCXX_DIR.match))
+    entries = set()
+    for name in names:
+        if len(name) >= 4 and re.search("[a-z]", name):
+            entries.add(name.encode("ascii"))
+    for path in package_headers("qt6-base-dev"):
+        match = QT_CLASS_HEADER.search(path)
+        if match:
+            entries.add(match.group(1).encode("ascii"))
+    return drop_misspellings(entries, 140)
+
+
+# 141: C runtime identifiers and their parts: the parts of glibc's public names that
+# the code check would otherwise send to the spelling engine (memccpy, wgetenv).
+def cruntime_parts():
+    prefixes = english_prefixes()
+    parts = set()
+    for name in public_identifiers(package_headers("libc6-dev")):
+        for part in fragments(name):
+            part = part.lower().encode("ascii")
+            if needs_listing(part, prefixes):
+                parts.add(part)
+    return drop_misspellings(parts, 141)
+
+
+# 144: programming abbreviations and identifier parts (bufhdr, dbname, penv): lower-case
+# parts that occur in the code of many distinct system headers and that the code check
+# would otherwise send to the spelling engine, plus a hand-kept supplement.
+ABBREVIATION_MIN_FILES = 3
+
+
+def abbreviations():
+    prefixes = english_prefixes()
+    files_holding = {}
+    paths = set()
+    for package in HEADER_PACKAGES:
+        paths.update(package_headers(package))
+    for path in sorted(paths):
+        seen = set()
+        for name in IDENTIFIER.findall(header_code(path)):
+            for part in fragments(name):
+                seen.add(part.lower())
+        for part in seen:
+            files_holding[part] = files_holding.get(part, 0) + 1
+    parts = set()
+    for part, count in files_holding.items():
+        encoded = part.encode("ascii")
+        if count >= ABBREVIATION_MIN_FILES and needs_listing(encoded, prefixes):
+            parts.add(encoded)
+    parts |= hand_kept("abbreviations.txt")
+    return drop_misspellings(parts, 144)
+
+
+def hand_kept(name):
+    entries = set()
+    for line in read_lines(os.path.join(HERE, name)):
+        line = line.strip()
+        if line and not line.startswith(b"#"):
+            entries.add(line)
+    return entries
+
+
+# 142: Visual Basic and installer-script vocabulary, hand-kept. Not filtered: some
+# true VB names (IIf, DefInt) look like misspellings to codespell.
+def visual_basic():
+    return hand_kept("vb.txt")
+
+
+# 145: the Java vocabulary, exactly these entries.
+def java():
+    return {w.encode("ascii") for w in (
+        "arraycopy", "boolean", "customizer", "deflater", "inet", "inflater", "initializer",
+        "iterator", "javax", "multicaster", "println", "serializable", "servlet",
+        "tokenizer", "unicast", "unmarshal", "unreferenced")}
+
+
+# 146: Perl's built-in functions and keywords, as perl's own Pod::Functions lists them
+# ("tr///" and "q/STRING/" stand for their names).
+def perl():
+    out = subprocess.run(
+        ["perl", "-MPod::Functions", "-e", "print map { \"$_\\n\" } sort keys %Type"],
+        capture_output=True, check=True).stdout
+    names = set()
+    for line in out.splitlines():
+        name = line.split(b"/", 1)[0]
+        if re.fullmatch(rb"[A-Za-z_][A-Za-z0-9_]*", name):
+            names.add(name)
+    return drop_misspellings(names, 146)
+
+
+# 147: PHP's internal functions: the interpreter without any php.ini, with a fixed set
+# of the extensions that php-cli brings, so other installed extensions change nothing.
+PHP_EXTENSIONS = ("calendar", "ctype", "exif", "fileinfo", "ftp", "gettext", "iconv",
+                  "posix", "shmop", "sockets", "sysvmsg", "sysvsem", "sysvshm", "tokenizer")
+
+
+def php():
+    command = ["php", "-n"]
+    for extension in PHP_EXTENSIONS:
+        command += ["-d", "extension=" + extension]
+    command += ["-r", 'echo implode("\\n", get_defined_functions()["internal"]), "\\n";']
+    out = subprocess.run(command, capture_output=True, check=True).stdout
+    return drop_misspellings({n for n in out.splitlines() if n}, 147)
+
+
+# 148: indecent English words from the npm package badwords-list, those made of
+# letters and hyphens only, in lower case.
+PROFANITY_PACKAGE = "badwords-list"
+PROFANITY_VERSION = "1.0.0"
+
+
+def profanity_source():
+    """The package's word array, or None without npm or that version of the package."""
+    if not shutil.which("npm"):
+        return None
+    root = subprocess.run(["npm", "root", "-g"], capture_output=True, text=True,
+                          check=False).stdout.strip()
+    folder = os.path.join(root, PROFANITY_PACKAGE)
+    try:
+        with open(os.path.join(folder, "package.json"), encoding="utf-8") as handle:
+            version = json.load(handle).get("version")
+    except OSError:
+        return None
+    path = os.path.join(folder, "lib", "array.js")
+    return path if version == PROFANITY_VERSION and os.path.exists(path) else None
+
+
+def profanity():
+    with open(profanity_source(), encoding="utf-8") as handle:
+        text = handle.read()
+    words = json.loads(text[text.index("["):text.rindex("]") + 1])
+    return {w.lower().encode("ascii") for w in words if re.fullmatch(r"[A-Za-z-]+", w)}
+
+
 LISTS = {
     139: english,
+    140: library_identifiers,
+    141: cruntime_parts,
+    142: visual_basic,
+    144: abbreviations,
+    145: java,
+    146: perl,
+    147: php,
+    148: profanity,
 }
 
 
+MINED = ("codespell",) + HEADER_PACKAGES
+NEEDS = {
+    139: ("scowl",),
+    140: MINED,
+    141: MINED,
+    142: (),
+    144: MINED,
+    145: (),
+    146: ("perl",),
+    147: ("php-cli",),
+    148: (),  # npm, checked by profanity_source
+}
+
+
+def missing_for(ids):
+    packages = sorted({p for list_id in ids for p in NEEDS[list_id]})
+    missing = ["Debian: " + p for p in missing_debian(packages)]
+    if 148 in ids and profanity_source() is None:
+        missing.append("npm: {0}@{1} (npm install -g {0}@{1})".format(
+            PROFANITY_PACKAGE, PROFANITY_VERSION))
+    return missing
+
+
 def main(argv):
-    ids = [int(a) for a in argv] if argv else sorted(LISTS)
     os.environ["LC_ALL"] = "C"
-    try:
-        for list_id in ids:
-            if list_id not in LISTS:
-                print("unknown list id %d" % list_id, file=sys.stderr)
-                return 2
-            write_list(list_id, LISTS[list_id]())
-    except MissingPackage as missing:
-        print(missing, file=sys.stderr)
+    unknown = [a for a in argv if not a.isdigit() or int(a) not in LISTS]
+    if unknown:
+        print("unknown list ids: %s" % " ".join(unknown), file=sys.stderr)
+        return 2
+    ids = sorted(int(a) for a in argv) if argv else sorted(LISTS)
+    missing = missing_for(ids)
+    if missing:
+        print("missing packages (install them, then run again):", file=sys.stderr)
+        for line in missing:
+            print("  " + line, file=sys.stderr)
         return 1
+    for list_id in ids:
+        write_list(list_id, LISTS[list_id]())
     return 0
 
 

@@ -1,0 +1,91 @@
+// The C/C++/C# parser.
+#include "parsers/MirtParserCpp.h"
+
+#include <array>
+#include <string_view>
+
+#include "parsers/KeywordList.h"
+#include "parsers/WordCategory.h"
+
+namespace {
+constexpr int32_t kId = 0;
+constexpr const char* kName = "C/C++/C#";
+constexpr const char* kExtensions = "cpp c cs h odl idl";
+constexpr const char* kStringDelimiter = "\"";
+constexpr const char* kBlockCommentStart = "/*";
+constexpr const char* kBlockCommentEnd = "*/";
+constexpr const char* kLineComment = "//";
+// Not a separator inside string literals, so a menu text such as "&File" stays whole.
+constexpr char kAccelerator = '&';
+// Lines naming another file to read hold no text to check.
+constexpr std::array<std::string_view, 2> kSkippedDirectives = {"#include", "#import"};
+constexpr std::string_view kWhiteSpace = " \t\r\n\v\f";
+} // namespace
+
+CMirtParserCpp::CMirtParserCpp() {
+    m_strStringStart = kStringDelimiter;
+    m_strStringEnd = kStringDelimiter;
+    m_strBlockCommentStart = kBlockCommentStart;
+    m_strBlockCommentEnd = kBlockCommentEnd;
+    m_strLineComment = kLineComment;
+    m_stringSeparators[static_cast<unsigned char>(kAccelerator)] = false;
+    SetExtensions(kExtensions);
+}
+
+int32_t CMirtParserCpp::GetId() const {
+    return kId;
+}
+
+std::string CMirtParserCpp::GetName() const {
+    return kName;
+}
+
+std::string CMirtParserCpp::GetDefaultExtensions() const {
+    return kExtensions;
+}
+
+void CMirtParserCpp::ParseLine(std::string strLine, CWordList& words) {
+    std::string_view line(strLine);
+    size_t nFirst = line.find_first_not_of(kWhiteSpace);
+    if (nFirst != std::string_view::npos) {
+        for (std::string_view directive : kSkippedDirectives)
+            if (line.substr(nFirst).starts_with(directive))
+                return; // the scanner state is left as it is
+    }
+    CMirtParser::ParseLine(std::move(strLine), words);
+    // A "%" before a string word marks a printf format (%s, %d); a "." before a comment
+    // word joins it to the word before into a dotted name (CMainFrame.OnCreate).
+    for (size_t k = words.size(); k-- > 0;) {
+        const SWord& w = words[k];
+        if (w.nCategory == CATEGORY_LANGUAGE && w.chBefore == '%') {
+            words.erase(words.begin() + static_cast<ptrdiff_t>(k));
+        } else if (w.nCategory == CATEGORY_COMMENT && w.chBefore == '.') {
+            size_t nFirstRemoved = k > 0 ? k - 1 : k;
+            words.erase(words.begin() + static_cast<ptrdiff_t>(nFirstRemoved),
+                        words.begin() + static_cast<ptrdiff_t>(k) + 1);
+            k = nFirstRemoved;
+        }
+    }
+}
+
+int CMirtParserCpp::CheckLanguageWord(const std::string& strWord,
+                                      std::vector<std::string>& suggestions) {
+    if (CheckAcceleratorWord(strWord, suggestions) != 0)
+        return suggestions.empty() ? 1 : 0;
+    return CMirtParser::CheckLanguageWord(strWord, suggestions);
+}
+
+int CMirtParserCpp::CheckCommentWord(const std::string& strWord,
+                                     std::vector<std::string>& suggestions) {
+    if (GetKeywordList(KEYWORDS_LIBRARY).Find(strWord))
+        return 1;
+    return CMirtParser::CheckCommentWord(strWord, suggestions);
+}
+
+int CMirtParserCpp::CheckCodeWord(const std::string& strWord,
+                                  std::vector<std::string>& suggestions) {
+    if (GetKeywordList(KEYWORDS_ABBREVIATIONS).Find(strWord) ||
+        GetKeywordList(KEYWORDS_CRUNTIME).Find(strWord))
+        return 1;
+    return CMirtParser::CheckCodeWord(strWord, suggestions);
+}

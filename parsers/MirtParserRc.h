@@ -1,0 +1,13 @@
+// Resource scripts: the C/C++ parser with the resource-script extensions.
+#pragma once
+
+#include "parsers/MirtParserCpp.h"
+
+class CMirtParserRc : public CMirtParserCpp {
+public:
+    CMirtParserRc();
+
+    int32_t GetId() const override;
+    std::string GetName() const override;
+    std::string GetDefaultExtensions() const override;
+};

@@ -1,0 +1,85 @@
+// The scriptable test engine.
+#include "tests/support/FakeSpellEngine.h"
+
+void CFakeSpellEngine::Reject(const std::string& strWord, std::vector<std::string> suggestions) {
+    std::lock_guard lock(m_mutex);
+    m_rejected[strWord] = std::move(suggestions);
+}
+
+void CFakeSpellEngine::RejectUnknownWords(std::vector<std::string> suggestions) {
+    std::lock_guard lock(m_mutex);
+    m_unknownSuggestions = std::move(suggestions);
+}
+
+void CFakeSpellEngine::SetStartResult(int nResult) {
+    std::lock_guard lock(m_mutex);
+    m_nStartResult = nResult;
+}
+
+void CFakeSpellEngine::SetFailed(bool bFailed) {
+    std::lock_guard lock(m_mutex);
+    m_bFailed = bFailed;
+}
+
+void CFakeSpellEngine::SetName(const std::string& strName) {
+    std::lock_guard lock(m_mutex);
+    m_strName = strName;
+}
+
+int CFakeSpellEngine::Start() {
+    std::lock_guard lock(m_mutex);
+    ++m_nStarts;
+    return m_nStartResult;
+}
+
+int CFakeSpellEngine::Stop() {
+    std::lock_guard lock(m_mutex);
+    ++m_nStops;
+    return 1;
+}
+
+int CFakeSpellEngine::CheckWord(std::string strWord, std::vector<std::string>& suggestions) {
+    std::lock_guard lock(m_mutex);
+    m_asked.push_back(strWord);
+    auto it = m_rejected.find(strWord);
+    if (it != m_rejected.end())
+        suggestions.insert(suggestions.end(), it->second.begin(), it->second.end());
+    else if (m_unknownSuggestions)
+        suggestions.insert(suggestions.end(), m_unknownSuggestions->begin(),
+                           m_unknownSuggestions->end());
+    return 1;
+}
+
+std::string CFakeSpellEngine::GetName() const {
+    std::lock_guard lock(m_mutex);
+    return m_strName;
+}
+
+std::string CFakeSpellEngine::GetDescription() const {
+    return "Scriptable test engine";
+}
+
+bool CFakeSpellEngine::HasFailed() const {
+    std::lock_guard lock(m_mutex);
+    return m_bFailed;
+}
+
+std::vector<std::string> CFakeSpellEngine::GetAskedWords() const {
+    std::lock_guard lock(m_mutex);
+    return m_asked;
+}
+
+void CFakeSpellEngine::ClearAskedWords() {
+    std::lock_guard lock(m_mutex);
+    m_asked.clear();
+}
+
+int CFakeSpellEngine::GetStartCount() const {
+    std::lock_guard lock(m_mutex);
+    return m_nStarts;
+}
+
+int CFakeSpellEngine::GetStopCount() const {
+    std::lock_guard lock(m_mutex);
+    return m_nStops;
+}
