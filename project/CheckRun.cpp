@@ -130,7 +130,9 @@ void CCheckRun::CheckFile(CSpellFile* pFile) {
         CLock lock(m_doc.GetLock());
         strPath = pFile->m_strPath;
         nSyntax = pFile->m_nSyntax;
-        bNeedsCheck = NeedsCheck(pFile);
+        // Queueing cleared the stored options, so with options 0 a queued file would pass
+        // for checked; a file still waiting in the queue is always taken up.
+        bNeedsCheck = pFile->m_nStatus == STATUS_NOT_CHECKED || NeedsCheck(pFile);
         if (bNeedsCheck)
             pFile->m_nStatus = STATUS_CHECKING;
     }

@@ -88,6 +88,18 @@ TEST_F(CheckRun, OptionsZeroParseEveryFileButFindNothing) {
     EXPECT_EQ(File(0)->m_nStatus, 0);
 }
 
+TEST_F(CheckRun, ChangingTheOptionsToZeroStillReadsEveryFileAgain) {
+    doc.m_options.m_nCheckOptions = 1;
+    std::string path = Add("a.txt", "1:teh\n");
+    Run();
+    ASSERT_EQ(File(0)->m_errors.size(), 1u);
+    doc.m_options.m_nCheckOptions = 0;
+    EXPECT_EQ(RunConsole(), path + " - OK\n");
+    EXPECT_TRUE(File(0)->m_errors.empty());
+    EXPECT_EQ(File(0)->m_nStatus, 0);
+    EXPECT_EQ(File(0)->m_nCheckOptions, 0);
+}
+
 TEST_F(CheckRun, OnlyTheCategoriesOfTheOptionsAreChecked) {
     doc.m_options.m_nCheckOptions = 2 | 64;
     Add("a.txt", "1:teh 2:teh 4:teh 1:darn 4:darn 0:teh\n");
