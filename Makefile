@@ -19,8 +19,10 @@ build: deps
 	cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMIRT_BUILD_TESTS=OFF
 	cmake --build $(BUILD) -j $(JOBS)
 
+# Checks examples/ afresh each time (-r) into a project under the build folder.
 run: build
-	./$(BUILD)/mirt --help
+	./$(BUILD)/mirt -console -r --add-folder examples -o $(BUILD)/example-report.html \
+	  $(BUILD)/example.mrk
 
 test: test-asan test-tsan
 
@@ -35,7 +37,7 @@ test-asan: deps
 test-tsan: deps
 	@if ls tests/concurrency/*.cpp >/dev/null 2>&1; then \
 	  cmake -S . -B $(TSAN_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug \
-	    -DMIRT_SANITIZERS=thread -DMIRT_WERROR=ON && \
+	    -DMIRT_SANITIZERS=thread -DMIRT_WERROR=ON -DMIRT_TEST_PROGRAMS=concurrency && \
 	  cmake --build $(TSAN_BUILD) -j $(JOBS) --target test_concurrency && \
 	  setarch $$(uname -m) -R ctest --test-dir $(TSAN_BUILD) --output-on-failure -L tsan; \
 	else echo "no threading tests yet"; fi

@@ -2,14 +2,20 @@
 #include "app/MirtApp.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdlib>
 
+#include "app/ConsoleView.h"
 #include "app/MirtCommandLineInfo.h"
 #include "app/Usage.h"
 #include "engines/MirtSpellEngines.h"
 #include "parsers/MirtParserCpp.h"
 #include "parsers/MirtParserRc.h"
 #include "platform/ConsoleOutput.h"
+#include "platform/FileStatus.h"
 #include "platform/SettingsStore.h"
+#include "project/FolderScan.h"
+#include "project/MirtDoc.h"
 
 namespace {
 constexpr const char* kRecentSection = "Recent File List";
@@ -17,12 +23,14 @@ constexpr size_t kRecentFileCount = 4;
 } // namespace
 
 CMirtApp::CMirtApp(CSettingsStore& settings, CMessageDisplay& display, std::string strProgramFolder)
-    : m_settings(settings), m_display(display), m_strProgramFolder(std::move(strProgramFolder)) {}
+    : CMirtAppContext(settings, display, std::move(strProgramFolder)) {}
 
 CMirtApp::~CMirtApp() = default;
 
-int CMirtApp::MessageBox(const std::string& strText, unsigned nType, unsigned nHelpId) {
-    return m_display.ShowMessage(strText, nType, nHelpId);
+CMirtSpellEngine* CMirtApp::GetCurrentEngine() {
+    CMirtSpellEngines& engines = CMirtSpellEngines::Instance();
+    int32_t nCurrent = engines.m_nCurrent;
+    return nCurrent >= 0 && nCurrent < engines.GetSize() ? engines.GetAt(nCurrent) : nullptr;
 }
 
 bool CMirtApp::Fail(int nExitCode) {
@@ -34,9 +42,9 @@ bool CMirtApp::InitInstance(int argc, const char* const* argv) {
     // Common controls, COM and control hosting have no counterpart here.
     LoadRecentFileList();
     LoadLastFolderSettings();
-    CMirtSpellEngines::Instance().LoadEngines(m_settings, m_strProgramFolder);
+    CMirtSpellEngines::Instance().LoadEngines(GetSettings(), GetProgramFolder());
     RegisterBuiltinParsers();
-    m_parsers.LoadAssociations(m_settings);
+    m_parsers.LoadAssociations(GetSettings());
 
     CMirtCommandLineInfo cmdInfo;
     cmdInfo.ParseCommandLine(argc, argv);
@@ -61,23 +69,75 @@ bool CMirtApp::ApplyCommandLine(const CMirtCommandLineInfo& cmdInfo) {
     return true;
 }
 
-bool CMirtApp::ProcessShellCommand(const CMirtCommandLineInfo&) {
+bool CMirtApp::ProcessShellCommand(const CMirtCommandLineInfo& cmdInfo) {
     if (!m_bConsole) {
         ConsoleWrite("mirt: the window is not available in this build; "
                      "use mirt -console <project_file_path>\n");
         ConsoleFlush();
         return Fail(EXIT_CODE_USAGE);
     }
+    m_pDoc = std::make_unique<CMirtDoc>(*this);
+    if (!OpenOrCreateProject(cmdInfo) || !AddFolders(cmdInfo))
+        return Fail(EXIT_CODE_FAILED);
     return true;
 }
 
+// Opens the project; with folders to add, a project file that does not exist yet is
+// created.
+bool CMirtApp::OpenOrCreateProject(const CMirtCommandLineInfo& cmdInfo) {
+    SFileStatus status;
+    if (!cmdInfo.m_addFolders.empty() && !GetFileStatus(cmdInfo.m_strFileName, status)) {
+        m_pDoc->OnNewDocument();
+        m_pDoc->SetPathName(cmdInfo.m_strFileName);
+        return true;
+    }
+    if (!m_pDoc->OnOpenDocument(cmdInfo.m_strFileName))
+        return false;
+    AddToRecentFileList(cmdInfo.m_strFileName);
+    return true;
+}
+
+bool CMirtApp::AddFolders(const CMirtCommandLineInfo& cmdInfo) {
+    std::string strMask = cmdInfo.m_strMask.empty() ? RegisteredMasks() : cmdInfo.m_strMask;
+    if (strMask.empty())
+        strMask = "*.*";
+    for (const std::string& folder : cmdInfo.m_addFolders) {
+        char resolved[PATH_MAX];
+        SFileStatus status;
+        if (realpath(folder.c_str(), resolved) == nullptr || !GetFileStatus(resolved, status) ||
+            !status.bDirectory) {
+            MessageBox("Unable to add folder " + folder + ": no such folder\n");
+            return false;
+        }
+        std::vector<std::string> files;
+        for (const std::string& mask : SplitMasks(strMask))
+            ScanFolder(files, resolved, mask, true);
+        m_pDoc->AddFolder(resolved, strMask, 1, files);
+    }
+    return true;
+}
+
+// "*.cpp;*.c;..." for the extensions of every registered syntax.
+std::string CMirtApp::RegisteredMasks() const {
+    std::string masks;
+    for (size_t i = 0; i < m_parsers.GetSize(); ++i)
+        for (const std::string& ext : m_parsers.GetAt(i)->m_extensions)
+            masks += (masks.empty() ? "*." : ";*.") + ext;
+    return masks;
+}
+
 int CMirtApp::Run() {
-    return m_nExitCode;
+    if (m_pDoc) {
+        CConsoleView view(*m_pDoc, *this);
+        view.RunToEnd();
+    }
+    return HasErrored() ? EXIT_CODE_FAILED : m_nExitCode;
 }
 
 int CMirtApp::ExitInstance() {
+    m_pDoc.reset();
     ConsoleFlush();
-    m_parsers.SaveAssociations(m_settings);
+    m_parsers.SaveAssociations(GetSettings());
     SaveLastFolderSettings();
     SaveRecentFileList();
     return m_nExitCode;
@@ -89,21 +149,22 @@ void CMirtApp::RegisterBuiltinParsers() {
 }
 
 void CMirtApp::LoadLastFolderSettings() {
-    m_strLastFolderPath = m_settings.GetString("", "LastFolderPath", "");
-    m_bLastIncludeSubfolders = m_settings.GetInt("", "LastIncludeSubfolders", 0);
-    m_strLastFileMask = m_settings.GetString("", "LastFileMask", "*.cpp;*.c;*.cs;*.h;*.rc;*.rc2");
+    m_strLastFolderPath = GetSettings().GetString("", "LastFolderPath", "");
+    m_bLastIncludeSubfolders = GetSettings().GetInt("", "LastIncludeSubfolders", 0);
+    m_strLastFileMask =
+        GetSettings().GetString("", "LastFileMask", "*.cpp;*.c;*.cs;*.h;*.rc;*.rc2");
 }
 
 void CMirtApp::SaveLastFolderSettings() {
-    m_settings.WriteString("", "LastFolderPath", m_strLastFolderPath);
-    m_settings.WriteInt("", "LastIncludeSubfolders", m_bLastIncludeSubfolders);
-    m_settings.WriteString("", "LastFileMask", m_strLastFileMask);
+    GetSettings().WriteString("", "LastFolderPath", m_strLastFolderPath);
+    GetSettings().WriteInt("", "LastIncludeSubfolders", m_bLastIncludeSubfolders);
+    GetSettings().WriteString("", "LastFileMask", m_strLastFileMask);
 }
 
 void CMirtApp::LoadRecentFileList() {
     m_recentFiles.clear();
     for (size_t i = 1; i <= kRecentFileCount; ++i) {
-        std::string path = m_settings.GetString(kRecentSection, "File" + std::to_string(i), "");
+        std::string path = GetSettings().GetString(kRecentSection, "File" + std::to_string(i), "");
         if (!path.empty())
             m_recentFiles.push_back(path);
     }
@@ -112,8 +173,8 @@ void CMirtApp::LoadRecentFileList() {
 void CMirtApp::SaveRecentFileList() {
     for (size_t i = 0; i < kRecentFileCount; ++i) {
         std::string name = "File" + std::to_string(i + 1);
-        m_settings.WriteString(kRecentSection, name,
-                               i < m_recentFiles.size() ? m_recentFiles[i] : "");
+        GetSettings().WriteString(kRecentSection, name,
+                                  i < m_recentFiles.size() ? m_recentFiles[i] : "");
     }
 }
 

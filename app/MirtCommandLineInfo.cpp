@@ -24,31 +24,51 @@ void CMirtCommandLineInfo::ParseParam(const std::string& strParam, bool bFlag, b
     } else if (m_bExpectOutputPath) {
         m_strOutputPath = strParam;
         m_bExpectOutputPath = 0;
+    } else if (m_bExpectFolder) {
+        m_addFolders.push_back(strParam);
+        m_bExpectFolder = 0;
+    } else if (m_bExpectMask) {
+        m_strMask = strParam;
+        m_bExpectMask = 0;
     } else {
         m_strFileName = strParam;
         m_nShellCommand = FileOpen;
     }
 }
 
-// An unknown switch leaves a pending output path pending, so "-o -x out p" still
-// takes "out" as the report.
+void CMirtCommandLineInfo::ClearPending() {
+    m_bExpectOutputPath = 0;
+    m_bExpectFolder = 0;
+    m_bExpectMask = 0;
+}
+
+// An unknown switch leaves a pending value pending, so "-o -x out p" still takes
+// "out" as the report.
 void CMirtCommandLineInfo::ParseSwitch(const std::string& strSwitch) {
+    auto isOne = [&](const char* pszName) { return strcasecmp(strSwitch.c_str(), pszName) == 0; };
     if (Is(strSwitch, "-help", "h")) {
+        ClearPending();
         m_bHelp = 1;
-        m_bExpectOutputPath = 0;
-    } else if (strcasecmp(strSwitch.c_str(), "console") == 0) {
+    } else if (isOne("console")) {
+        ClearPending();
         m_bConsole = 1;
-        m_bExpectOutputPath = 0;
     } else if (Is(strSwitch, "-out", "o")) {
+        ClearPending();
         m_bExpectOutputPath = 1;
     } else if (Is(strSwitch, "-noupdate", "n")) {
+        ClearPending();
         m_bUpdate = 0;
-        m_bExpectOutputPath = 0;
     } else if (Is(strSwitch, "-reportonlyerrors", "e")) {
+        ClearPending();
         m_bReportOnlyErrors = 1;
-        m_bExpectOutputPath = 0;
     } else if (Is(strSwitch, "-reset", "r")) {
+        ClearPending();
         m_bReset = 1;
-        m_bExpectOutputPath = 0;
+    } else if (isOne("-add-folder")) {
+        ClearPending();
+        m_bExpectFolder = 1;
+    } else if (isOne("-mask")) {
+        ClearPending();
+        m_bExpectMask = 1;
     }
 }

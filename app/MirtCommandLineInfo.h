@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class CMirtCommandLineInfo {
 public:
@@ -27,6 +28,14 @@ public:
     int32_t m_bConsole = 0;
     int32_t m_bExpectOutputPath = 0;
 
+    // Beyond the classic switches, for use without a window: "--add-folder DIR"
+    // (repeatable) and "--mask MASKS".
+    std::vector<std::string> m_addFolders;
+    std::string m_strMask;
+    int32_t m_bExpectFolder = 0;
+    int32_t m_bExpectMask = 0;
+
 private:
     void ParseSwitch(const std::string& strSwitch);
+    void ClearPending();
 };

@@ -1,8 +1,10 @@
 // Directory search over opendir/readdir.
 #include "platform/DirectoryList.h"
 
+#include <algorithm>
 #include <cctype>
 #include <dirent.h>
+#include <strings.h>
 #include <sys/stat.h>
 
 namespace {
@@ -48,12 +50,18 @@ bool ListDirectory(const std::string& strFolder, const std::string& strMask,
     DIR* pDir = opendir(strFolder.empty() ? "." : strFolder.c_str());
     if (pDir == nullptr)
         return false;
+    std::vector<SDirEntry> found;
     while (const struct dirent* pEntry = readdir(pDir)) {
         std::string name = pEntry->d_name;
         if (name == "." || name == ".." || !MatchesWildcard(strMask, name))
             continue;
-        entries.push_back({name, IsDirectoryEntry(strFolder, pEntry)});
+        found.push_back({name, IsDirectoryEntry(strFolder, pEntry)});
     }
     closedir(pDir);
+    std::sort(found.begin(), found.end(), [](const SDirEntry& a, const SDirEntry& b) {
+        int n = strcasecmp(a.strName.c_str(), b.strName.c_str());
+        return n != 0 ? n < 0 : a.strName < b.strName;
+    });
+    entries.insert(entries.end(), found.begin(), found.end());
     return true;
 }

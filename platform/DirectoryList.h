@@ -12,7 +12,8 @@ struct SDirEntry {
 
 bool MatchesWildcard(const std::string& strMask, const std::string& strName);
 
-// Appends the entries of the folder whose names match the mask, in the order the
-// file system yields them ("." and ".." left out). False when the folder cannot be read.
+// Appends the entries of the folder whose names match the mask, sorted by name with
+// letter case ignored, so that listings come out the same on every file system ("."
+// and ".." left out). False when the folder cannot be read.
 bool ListDirectory(const std::string& strFolder, const std::string& strMask,
                    std::vector<SDirEntry>& entries);

@@ -1,6 +1,7 @@
 // One source file of the project with its check state and its findings.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -75,6 +76,8 @@ public:
 
     // Creation order of the records, for sorting files in the order they were added.
     uint64_t m_nSequence;
+    // Set when the file leaves the project, so that a check reading it stops.
+    std::atomic<bool> m_bRemoved{false};
 
 private:
     [[nodiscard]] bool LoadSyntax(CArchiveReader& ar, int32_t nVersion,

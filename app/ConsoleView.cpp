@@ -1,0 +1,83 @@
+// Console view.
+#include "app/ConsoleView.h"
+
+#include <cstdio>
+
+#include "platform/ConsoleOutput.h"
+#include "project/MirtAppContext.h"
+#include "project/MirtDoc.h"
+
+std::string FormatRunSummary(const SCheckStats& stats) {
+    long nSpelling =
+        static_cast<long>(stats.nSpellingLanguage) + stats.nSpellingComment + stats.nSpellingCode;
+    long nProfanity = static_cast<long>(stats.nProfanityLanguage) + stats.nProfanityComment +
+                      stats.nProfanityCode;
+    long nFiles = stats.nFilesChecked;
+    long nWithErrors = stats.nFilesWithErrors;
+    char buffer[512];
+    std::snprintf(buffer, sizeof(buffer),
+                  "Spelling check complete.\n   %ld file%s checked;\n   %ld file%s %s errors;\n"
+                  "   %ld spelling error%s found;\n   %ld indecent word%s found.",
+                  nFiles, nFiles == 1 ? "" : "s", nWithErrors, nWithErrors == 1 ? "" : "s",
+                  nWithErrors == 1 ? "has" : "have", nSpelling, nSpelling == 1 ? "" : "s",
+                  nProfanity, nProfanity == 1 ? "" : "s");
+    return buffer;
+}
+
+CConsoleView::CConsoleView(CMirtDoc& doc, CMirtAppContext& app) : m_doc(doc), m_app(app) {
+    m_doc.AddView(this);
+}
+
+CConsoleView::~CConsoleView() {
+    m_doc.RemoveView(this);
+}
+
+void CConsoleView::PostNotification(SViewNotification notification) {
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_queue.push_back(std::move(notification));
+    }
+    m_wake.notify_one();
+}
+
+SViewNotification CConsoleView::WaitForNotification() {
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_wake.wait(lock, [this] { return !m_queue.empty(); });
+    SViewNotification notification = std::move(m_queue.front());
+    m_queue.pop_front();
+    return notification;
+}
+
+void CConsoleView::RunToEnd() {
+    m_doc.ToggleRun();
+    for (;;) {
+        SViewNotification notification = WaitForNotification();
+        if (notification.nCode == NOTIFY_RUN_ENDED) {
+            OnRunEnded(notification.pStats.get());
+            return;
+        }
+    }
+}
+
+void CConsoleView::OnRunEnded(const SCheckStats* pStats) {
+    if (pStats != nullptr) {
+        std::string text = "\n" + FormatRunSummary(*pStats);
+        if (!m_app.m_strOutputPath.empty())
+            text += "\nResults are stored in " + m_app.m_strOutputPath;
+        ConsoleWrite(text + "\n");
+    }
+    bool bHasFiles;
+    {
+        std::lock_guard<std::recursive_mutex> lock(m_doc.GetLock());
+        bHasFiles = !m_doc.m_files.empty();
+    }
+    if (bHasFiles) {
+        if (!m_app.m_strOutputPath.empty() &&
+            !m_doc.WriteReport(m_app.m_strOutputPath, m_app.m_bReportOnlyErrors))
+            m_app.SetErrored();
+        if (!m_doc.OnSaveDocument(m_doc.GetPathName()))
+            m_app.SetErrored();
+        m_app.m_strOutputPath.clear();
+    }
+    ConsoleFlush();
+}

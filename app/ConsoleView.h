@@ -1,0 +1,36 @@
+// Console mode's view of the document: it starts the run, prints the summary when the
+// run ends, writes the report and saves the project.
+#pragma once
+
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+
+#include "project/MirtDocView.h"
+
+class CMirtAppContext;
+class CMirtDoc;
+
+class CConsoleView : public CMirtDocView {
+public:
+    CConsoleView(CMirtDoc& doc, CMirtAppContext& app);
+    ~CConsoleView() override;
+
+    void PostNotification(SViewNotification notification) override;
+
+    // Issues "Run" and handles the document's notifications until the run has ended.
+    void RunToEnd();
+
+private:
+    SViewNotification WaitForNotification();
+    void OnRunEnded(const SCheckStats* pStats);
+
+    CMirtDoc& m_doc;
+    CMirtAppContext& m_app;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::deque<SViewNotification> m_queue;
+};
+
+// The closing summary of a console run.
+std::string FormatRunSummary(const SCheckStats& stats);

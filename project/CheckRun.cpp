@@ -1,0 +1,265 @@
+// Check run: work list, engine, line-by-line scan and findings.
+#include "project/CheckRun.h"
+
+#include <algorithm>
+
+#include "engines/MirtSpellEngine.h"
+#include "parsers/MirtParser.h"
+#include "parsers/WordCategory.h"
+#include "platform/ConsoleOutput.h"
+#include "platform/FileStatus.h"
+#include "project/LineReader.h"
+#include "project/MirtAppContext.h"
+#include "project/MirtDoc.h"
+#include "project/ResultText.h"
+
+namespace {
+using CLock = std::lock_guard<std::recursive_mutex>;
+
+} // namespace
+
+void CMirtDoc::RunCheck() {
+    CCheckRun(*this).Run();
+}
+
+CCheckRun::CCheckRun(CMirtDoc& doc)
+    : m_doc(doc), m_app(doc.GetApp()), m_bConsole(doc.GetApp().m_bConsole != 0) {}
+
+bool CCheckRun::IsRunning() const {
+    return m_doc.m_bRunning.load() != 0;
+}
+
+bool CCheckRun::NeedsCheck(const CSpellFile* pFile) const {
+    return pFile->m_tChecked < pFile->m_tModified || pFile->m_nCheckOptions != m_nCheckOptions;
+}
+
+void CCheckRun::Run() {
+    if (!BuildWorkList())
+        return;
+    m_doc.NotifyViews(NOTIFY_REBUILD, 1);
+    if (!StartEngine())
+        return;
+    m_app.m_parsers.SetContextAll(&m_doc, m_pEngine);
+    m_doc.m_bStarting = 0;
+    m_pStats = std::make_unique<SCheckStats>();
+    for (const CRefPtr<CSpellFile>& pFile : m_workList) {
+        if (!IsRunning())
+            break;
+        CheckFile(pFile.get());
+        CountFile(pFile.get());
+        if (m_pEngine->HasFailed()) {
+            ReportEngineFailure();
+            break;
+        }
+    }
+    m_pEngine->Stop();
+    m_doc.m_bRunning = 0;
+    m_doc.NotifyViews(NOTIFY_REBUILD, 0);
+    m_doc.NotifyViews(NOTIFY_RUN_ENDED, 0, nullptr, std::move(m_pStats));
+    m_workList.clear();
+}
+
+// Queues every file whose check is out of date. False when there is nothing to do.
+bool CCheckRun::BuildWorkList() {
+    CLock lock(m_doc.GetLock());
+    if (m_doc.m_files.empty()) {
+        m_doc.m_bRunning = 0;
+        if (m_bConsole)
+            ConsoleWrite("Nothing to check\n");
+        m_doc.NotifyViews(NOTIFY_RUN_ENDED, 0);
+        return false;
+    }
+    m_doc.m_bStarting = 1;
+    m_nCheckOptions = m_doc.m_options.m_nCheckOptions;
+    for (CSpellFile* pFile : m_doc.m_files) {
+        if (!NeedsCheck(pFile))
+            continue;
+        pFile->ClearErrors();
+        pFile->m_nStatus = STATUS_NOT_CHECKED;
+        pFile->m_nCheckOptions = 0;
+        pFile->m_bExpanded = 0;
+        m_workList.emplace_back(pFile);
+    }
+    if (!m_workList.empty())
+        return true;
+    m_doc.m_bRunning = 0;
+    m_doc.m_bStarting = 0;
+    m_doc.NotifyViews(NOTIFY_RUN_ENDED, 0);
+    if (m_bConsole)
+        ConsoleWrite("All files already have been checked; use -r option to reset spellchecking "
+                     "results\n");
+    return false;
+}
+
+bool CCheckRun::StartEngine() {
+    m_pEngine = m_app.GetCurrentEngine();
+    if (m_pEngine != nullptr && m_pEngine->Start())
+        return true;
+    ReportEngineFailure();
+    m_doc.m_bRunning = 0;
+    m_doc.m_bStarting = 0;
+    m_doc.NotifyViews(NOTIFY_RUN_ENDED, 0);
+    m_workList.clear();
+    return false;
+}
+
+void CCheckRun::ReportEngineFailure() {
+    std::string name = m_pEngine ? m_pEngine->GetName() : "the spelling engine";
+    m_app.SetErrored();
+    m_app.MessageBox("Couldn't start " + name + ". Please make sure that " + name +
+                         " is installed properly",
+                     MB_OK | MB_ICONSTOP);
+}
+
+void CCheckRun::CountFile(CSpellFile* pFile) {
+    CLock lock(m_doc.GetLock());
+    ++m_pStats->nFilesChecked;
+    if (pFile->HasErrors())
+        ++m_pStats->nFilesWithErrors;
+    pFile->CountErrors(KIND_SPELLING, m_pStats->nSpellingLanguage, m_pStats->nSpellingComment,
+                       m_pStats->nSpellingCode);
+    pFile->CountErrors(KIND_PROFANITY, m_pStats->nProfanityLanguage, m_pStats->nProfanityComment,
+                       m_pStats->nProfanityCode);
+}
+
+void CCheckRun::CheckFile(CSpellFile* pFile) {
+    std::string strPath;
+    int32_t nSyntax;
+    bool bNeedsCheck;
+    {
+        CLock lock(m_doc.GetLock());
+        strPath = pFile->m_strPath;
+        nSyntax = pFile->m_nSyntax;
+        // Queueing cleared the stored options, so with options 0 a queued file would pass
+        // for checked; a file still waiting in the queue is always taken up.
+        bNeedsCheck = pFile->m_nStatus == STATUS_NOT_CHECKED || NeedsCheck(pFile);
+        if (bNeedsCheck)
+            pFile->m_nStatus = STATUS_CHECKING;
+    }
+    if (m_bConsole)
+        ConsoleWrite(strPath);
+    if (bNeedsCheck) {
+        m_doc.NotifyViews(NOTIFY_FILE, 0, pFile);
+        CMirtParser* pParser = m_app.m_parsers.FindById(nSyntax);
+        if (ReadFile(pFile, pParser, strPath)) {
+            FinishFile(pFile);
+            if (m_bConsole)
+                PrintResult(pFile);
+        }
+    }
+    if (m_bConsole) {
+        ConsoleWrite("\n");
+        ConsoleFlush();
+    }
+}
+
+// Reads and checks the file; false when it could not be read or has no parser.
+bool CCheckRun::ReadFile(CSpellFile* pFile, CMirtParser* pParser, const std::string& strPath) {
+    CLineReader reader;
+    bool bOpened = reader.Open(strPath);
+    if (!bOpened)
+        m_app.MessageBox("Unable to open file " + strPath, MB_OK | MB_ICONEXCLAMATION);
+    if (!bOpened || pParser == nullptr) {
+        {
+            CLock lock(m_doc.GetLock());
+            pFile->m_nStatus = STATUS_NOT_CHECKED;
+        }
+        if (bOpened && m_bConsole)
+            ConsoleWrite(" - No parser found");
+        return false;
+    }
+    pParser->BeginFile(pFile->GetDisplayName());
+    std::string strLine, strLineEnd;
+    int32_t nLine = 0;
+    while (IsRunning() && !pFile->m_bRemoved && reader.ReadLine(strLine, strLineEnd)) {
+        ++nLine;
+        CWordList words;
+        pParser->ParseLine(strLine, words);
+        for (const SWord& word : words) {
+            if (!IsRunning() || m_pEngine->HasFailed())
+                break;
+            CheckWord(pFile, pParser, word, nLine, strLine);
+        }
+    }
+    pParser->EndFile();
+    return true;
+}
+
+void CCheckRun::CheckWord(CSpellFile* pFile, CMirtParser* pParser, const SWord& word, int32_t nLine,
+                          const std::string& strLine) {
+    const int32_t nCategory = word.nCategory;
+    std::vector<std::string> suggestions;
+    int32_t nKind = KIND_SPELLING;
+    if (nCategory != CATEGORY_NONE && (m_nCheckOptions & (nCategory << 4)) != 0) {
+        pParser->CheckProfanity(word.strWord, suggestions);
+        if (!suggestions.empty())
+            nKind = KIND_PROFANITY;
+    }
+    if (suggestions.empty() && (m_nCheckOptions & nCategory) != 0) {
+        if (nCategory == CATEGORY_LANGUAGE)
+            pParser->CheckLanguageWord(word.strWord, suggestions);
+        else if (nCategory == CATEGORY_COMMENT)
+            pParser->CheckCommentWord(word.strWord, suggestions);
+        else if (nCategory == CATEGORY_CODE)
+            pParser->CheckCodeWord(word.strWord, suggestions);
+    }
+    if (!suggestions.empty())
+        AddFinding(pFile, word, nKind, nLine, strLine, suggestions);
+}
+
+// Creates the finding and applies the project's rules to it at once.
+void CCheckRun::AddFinding(CSpellFile* pFile, const SWord& word, int32_t nKind, int32_t nLine,
+                           const std::string& strLine, std::vector<std::string>& suggestions) {
+    auto* pError =
+        new CSpellError(pFile, nKind, nLine, word.nPos, word.strWord, word.nCategory, strLine);
+    pError->CopyCalls(word.calls);
+    pError->AddRef();
+    pError->m_suggestions = std::move(suggestions);
+    CLock lock(m_doc.GetLock());
+    std::string strRule;
+    if (m_doc.m_dictionary.LookupReplacement(word.strWord, word.nCategory, strRule)) {
+        if (strRule == IGNORE_RULE) {
+            pError->m_bIgnored = 1;
+        } else {
+            auto& sugg = pError->m_suggestions;
+            auto it = std::find(sugg.rbegin(), sugg.rend(), strRule);
+            if (it != sugg.rend()) {
+                pError->m_nChosen = static_cast<int32_t>(sugg.rend() - it - 1);
+            } else {
+                sugg.insert(sugg.begin(), strRule);
+                pError->m_nChosen = 0;
+            }
+        }
+    }
+    for (const std::string& call : word.calls) {
+        if (m_doc.m_ignoreCalls.Has(call)) {
+            pError->m_bIgnored = 1;
+            break;
+        }
+    }
+    pFile->m_errors.push_back(pError);
+}
+
+void CCheckRun::FinishFile(CSpellFile* pFile) {
+    {
+        CLock lock(m_doc.GetLock());
+        pFile->m_nStatus = STATUS_CHECKED;
+        if (IsRunning()) {
+            pFile->m_tChecked = CurrentTime();
+            pFile->m_nCheckOptions = m_nCheckOptions;
+            m_doc.SetModifiedFlag();
+        }
+    }
+    m_doc.NotifyViews(NOTIFY_FILE, 0, pFile);
+}
+
+void CCheckRun::PrintResult(CSpellFile* pFile) {
+    int nSpelling, nProfanity;
+    {
+        CLock lock(m_doc.GetLock());
+        nSpelling = pFile->CountErrors(KIND_SPELLING);
+        nProfanity = pFile->CountErrors(KIND_PROFANITY);
+    }
+    ConsoleWrite(nSpelling + nProfanity == 0 ? std::string(" - OK")
+                                             : FormatResultCounts(nSpelling, nProfanity));
+}

@@ -1,0 +1,48 @@
+// One check run on the checking thread: queues the files that need checking, starts
+// the engine, reads each file line by line through its parser and stores the findings.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "parsers/Word.h"
+#include "project/MirtDocView.h"
+#include "project/RefCounter.h"
+
+class CMirtAppContext;
+class CMirtDoc;
+class CMirtParser;
+class CMirtSpellEngine;
+class CSpellFile;
+
+class CCheckRun {
+public:
+    explicit CCheckRun(CMirtDoc& doc);
+    void Run();
+
+private:
+    bool BuildWorkList();
+    bool StartEngine();
+    void ReportEngineFailure();
+    void CheckFile(CSpellFile* pFile);
+    bool ReadFile(CSpellFile* pFile, CMirtParser* pParser, const std::string& strPath);
+    void CheckWord(CSpellFile* pFile, CMirtParser* pParser, const SWord& word, int32_t nLine,
+                   const std::string& strLine);
+    void AddFinding(CSpellFile* pFile, const SWord& word, int32_t nKind, int32_t nLine,
+                    const std::string& strLine, std::vector<std::string>& suggestions);
+    void FinishFile(CSpellFile* pFile);
+    void PrintResult(CSpellFile* pFile);
+    void CountFile(CSpellFile* pFile);
+    bool NeedsCheck(const CSpellFile* pFile) const;
+    bool IsRunning() const;
+
+    CMirtDoc& m_doc;
+    CMirtAppContext& m_app;
+    bool m_bConsole;
+    int32_t m_nCheckOptions = 0;
+    CMirtSpellEngine* m_pEngine = nullptr;
+    std::vector<CRefPtr<CSpellFile>> m_workList;
+    std::unique_ptr<SCheckStats> m_pStats;
+};

@@ -1,0 +1,82 @@
+// Buffered line reading over a file descriptor.
+#include "project/LineReader.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+CLineReader::~CLineReader() {
+    if (m_fd >= 0)
+        close(m_fd);
+}
+
+bool CLineReader::Open(const std::string& strPath) {
+    m_fd = open(strPath.c_str(), O_RDONLY | O_CLOEXEC);
+    if (m_fd < 0)
+        return false;
+    // A folder opens but cannot be read as text.
+    struct stat st {};
+    if (fstat(m_fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        close(m_fd);
+        m_fd = -1;
+        return false;
+    }
+    return true;
+}
+
+bool CLineReader::Fill() {
+    if (m_bEof || m_bError)
+        return false;
+    ssize_t n;
+    do {
+        n = read(m_fd, m_buffer, sizeof(m_buffer));
+    } while (n < 0 && errno == EINTR);
+    if (n < 0)
+        m_bError = true;
+    if (n <= 0) {
+        m_bEof = true;
+        return false;
+    }
+    m_nPos = 0;
+    m_nEnd = static_cast<size_t>(n);
+    return true;
+}
+
+int CLineReader::PeekByte() {
+    if (m_nPos == m_nEnd && !Fill())
+        return -1;
+    return static_cast<unsigned char>(m_buffer[m_nPos]);
+}
+
+int CLineReader::GetByte() {
+    int c = PeekByte();
+    if (c >= 0)
+        ++m_nPos;
+    return c;
+}
+
+bool CLineReader::ReadLine(std::string& strLine, std::string& strLineEnd) {
+    strLine.clear();
+    strLineEnd.clear();
+    if (m_fd < 0 || PeekByte() < 0)
+        return false;
+    for (;;) {
+        int c = GetByte();
+        if (c < 0)
+            return true;
+        if (c == '\n') {
+            strLineEnd = "\n";
+            return true;
+        }
+        if (c == '\r') {
+            strLineEnd = "\r";
+            if (PeekByte() == '\n') {
+                GetByte();
+                strLineEnd = "\r\n";
+            }
+            return true;
+        }
+        strLine += static_cast<char>(c);
+    }
+}

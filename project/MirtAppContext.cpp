@@ -1,0 +1,12 @@
+// Application context shared with the project.
+#include "project/MirtAppContext.h"
+
+CMirtAppContext::CMirtAppContext(CSettingsStore& settings, CMessageDisplay& display,
+                                 std::string strProgramFolder)
+    : m_settings(settings), m_display(display), m_strProgramFolder(std::move(strProgramFolder)) {}
+
+CMirtAppContext::~CMirtAppContext() = default;
+
+int CMirtAppContext::MessageBox(const std::string& strText, unsigned nType, unsigned nHelpId) {
+    return m_display.ShowMessage(strText, nType, nHelpId);
+}

@@ -1,0 +1,243 @@
+// Project document: contents, files, folders and the run control.
+#include "project/MirtDoc.h"
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+#include <strings.h>
+
+#include "platform/Archive.h"
+#include "platform/AtomicFile.h"
+#include "platform/ConsoleOutput.h"
+#include "platform/FileStatus.h"
+#include "platform/SettingsStore.h"
+#include "project/MirtAppContext.h"
+#include "project/ParsingThread.h"
+#include "project/ProjectFile.h"
+
+CMirtDoc::CMirtDoc(CMirtAppContext& app) : m_app(app) {}
+
+CMirtDoc::~CMirtDoc() {
+    StopCheckingThread();
+    DeleteContents();
+}
+
+const CMirtParsers* CMirtDoc::GetParsers() const {
+    return &m_app.m_parsers;
+}
+
+bool CMirtDoc::OnNewDocument() {
+    DeleteContents();
+    m_strPathName.clear();
+    m_bModified = false;
+    StopCheckingThread();
+    StartCheckingThread();
+    m_options.m_nCheckOptions =
+        m_app.GetSettings().GetInt("", "CheckOptions", DEFAULT_CHECK_OPTIONS);
+    return true;
+}
+
+bool CMirtDoc::OnOpenDocument(const std::string& strPath) {
+    DeleteContents();
+    std::ifstream in(strPath, std::ios::binary);
+    std::ostringstream data;
+    if (in)
+        data << in.rdbuf();
+    if (!in || in.bad()) {
+        m_app.MessageBox("Unable to open project file " + strPath + "\n", MB_OK | MB_ICONSTOP);
+        return false;
+    }
+    std::string text = data.str();
+    CArchiveReader ar(text);
+    if (!LoadProject(*this, ar)) {
+        // Nothing of a damaged project stays loaded, so nothing half-read is saved.
+        DeleteContents();
+        m_app.MessageBox("Unable to read project file " + strPath + ": " + ar.GetError() + "\n",
+                         MB_OK | MB_ICONSTOP);
+        return false;
+    }
+    m_strPathName = strPath;
+    m_bModified = false;
+    StopCheckingThread();
+    StartCheckingThread();
+    if (m_app.m_bConsole && m_app.m_bReset) {
+        ResetResults();
+        m_app.m_bReset = 0;
+    }
+    return true;
+}
+
+bool CMirtDoc::OnSaveDocument(const std::string& strPath) {
+    CArchiveWriter ar;
+    {
+        std::lock_guard<std::recursive_mutex> lock(m_lock);
+        StoreProject(*this, ar);
+    }
+    std::string strError;
+    if (!WriteFileAtomically(strPath, ar.GetData(), strError)) {
+        m_app.MessageBox("Unable to save project file " + strPath + ": " + strError + "\n",
+                         MB_OK | MB_ICONSTOP);
+        return false;
+    }
+    m_strPathName = strPath;
+    m_bModified = false;
+    return true;
+}
+
+void CMirtDoc::DeleteContents() {
+    std::lock_guard<std::recursive_mutex> lock(m_lock);
+    CSpellFiles files;
+    files.swap(m_files);
+    for (CSpellFile* pFile : files) {
+        pFile->m_bRemoved = true;
+        pFile->Release();
+    }
+    m_folders.clear();
+    m_dictionary.RemoveAll();
+    m_ignoreCalls.RemoveAll();
+    m_declinedFiles.clear();
+}
+
+void CMirtDoc::AddView(CMirtDocView* pView) {
+    std::lock_guard<std::recursive_mutex> lock(m_lock);
+    m_views.push_back(pView);
+}
+
+void CMirtDoc::RemoveView(CMirtDocView* pView) {
+    std::lock_guard<std::recursive_mutex> lock(m_lock);
+    m_views.erase(std::remove(m_views.begin(), m_views.end(), pView), m_views.end());
+}
+
+void CMirtDoc::NotifyViews(int nCode, int nArgument, CSpellFile* pFile,
+                           std::unique_ptr<SCheckStats> pStats) {
+    std::lock_guard<std::recursive_mutex> lock(m_lock);
+    for (size_t i = 0; i < m_views.size(); ++i) {
+        SViewNotification notification;
+        notification.nCode = nCode;
+        notification.nArgument = nArgument;
+        notification.pFile = CRefPtr<CSpellFile>(pFile);
+        if (pStats)
+            notification.pStats = i + 1 == m_views.size() ? std::move(pStats)
+                                                          : std::make_unique<SCheckStats>(*pStats);
+        m_views[i]->PostNotification(std::move(notification));
+    }
+}
+
+CSpellFile* CMirtDoc::FindFile(const std::string& strPath) const {
+    for (CSpellFile* pFile : m_files)
+        if (pFile->m_strPath == strPath)
+            return pFile;
+    return nullptr;
+}
+
+bool CMirtDoc::AddFile(const std::string& strPath) {
+    std::lock_guard<std::recursive_mutex> lock(m_lock);
+    if (FindFile(strPath) == nullptr) {
+        auto* pFile = new CSpellFile(strPath, STATUS_NOT_CHECKED, GetParsers());
+        pFile->AddRef();
+        AppendFile(pFile);
+    }
+    return true;
+}
+
+void CMirtDoc::AppendFile(CSpellFile* pFile) {
+    SFileStatus status;
+    pFile->m_tModified = GetFileStatus(pFile->m_strPath, status) ? status.tModified : 0;
+    std::lock_guard<std::recursive_mutex> lock(m_lock);
+    m_files.push_back(pFile);
+}
+
+void CMirtDoc::RemoveFile(const std::string& strPath) {
+    std::lock_guard<std::recursive_mutex> lock(m_lock);
+    auto it = std::find_if(m_files.begin(), m_files.end(),
+                           [&](const CSpellFile* p) { return p->m_strPath == strPath; });
+    if (it == m_files.end())
+        return;
+    CSpellFile* pFile = *it;
+    m_files.erase(it);
+    pFile->m_bRemoved = true;
+    pFile->Release();
+    SetModifiedFlag();
+    m_declinedFiles.push_back(strPath);
+}
+
+void CMirtDoc::ResetResults() {
+    {
+        std::lock_guard<std::recursive_mutex> lock(m_lock);
+        for (CSpellFile* pFile : m_files) {
+            pFile->ClearErrors();
+            pFile->m_nStatus = STATUS_NOT_CHECKED;
+            pFile->m_nCheckOptions = 0;
+            pFile->m_tChecked = 0;
+            pFile->m_bExpanded = 0;
+        }
+    }
+    NotifyViews(NOTIFY_REBUILD, 0);
+    SetModifiedFlag();
+}
+
+void CMirtDoc::OnResetResults() {
+    if (m_app.MessageBox(
+            "All spell-checking results would be cleared.\nWould you like to continue?",
+            MB_YESNO | MB_ICONQUESTION) == IDYES)
+        ResetResults();
+}
+
+bool CMirtDoc::HasPendingChanges() const {
+    std::lock_guard<std::recursive_mutex> lock(m_lock);
+    return std::any_of(m_files.begin(), m_files.end(),
+                       [](const CSpellFile* p) { return p->HasPendingChanges(); });
+}
+
+void CMirtDoc::AddFolder(const std::string& strPath, const std::string& strMask,
+                         int32_t bIncludeSubfolders, const std::vector<std::string>& files) {
+    {
+        std::lock_guard<std::recursive_mutex> lock(m_lock);
+        for (const std::string& file : files)
+            AddFile(file);
+        auto it = std::find_if(m_folders.begin(), m_folders.end(), [&](const auto& pFolder) {
+            return strcasecmp(pFolder->m_strPath.c_str(), strPath.c_str()) == 0;
+        });
+        if (it == m_folders.end())
+            m_folders.push_back(
+                std::make_unique<CSpellFolder>(strPath, strMask, bIncludeSubfolders));
+        else if (bIncludeSubfolders)
+            (*it)->m_bIncludeSubfolders = 1;
+    }
+    NotifyViews(NOTIFY_REBUILD, 0);
+    SetModifiedFlag();
+}
+
+void CMirtDoc::ToggleRun() {
+    bool bEmpty;
+    {
+        std::lock_guard<std::recursive_mutex> lock(m_lock);
+        bEmpty = m_files.empty();
+    }
+    if (bEmpty) {
+        if (m_app.m_bConsole)
+            ConsoleWrite("No files to check\n");
+        else
+            m_app.MessageBox("Please select the files using \"Add files...\" or \"Add folder...\" "
+                             "menu command");
+        NotifyViews(NOTIFY_RUN_ENDED, 0);
+        return;
+    }
+    int32_t bWasRunning = m_bRunning.load();
+    m_bRunning = bWasRunning ? 0 : 1;
+    if (!bWasRunning && m_pCheckThread)
+        m_pCheckThread->PostRun();
+}
+
+void CMirtDoc::StartCheckingThread() {
+    m_pCheckThread = std::make_unique<CParsingThread>(this);
+}
+
+void CMirtDoc::StopCheckingThread() {
+    m_bRunning = 0;
+    if (!m_pCheckThread)
+        return;
+    m_pCheckThread->PostQuit();
+    m_pCheckThread->Join();
+    m_pCheckThread.reset();
+}

@@ -1,0 +1,97 @@
+// The project: its files with their findings, its folders, the declined paths, the
+// check options, the project dictionary and ignored calls, and the checking thread.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "engines/MirtIgnoreCallsMap.h"
+#include "engines/MirtUserDictionary.h"
+#include "project/MirtDocView.h"
+#include "project/SpellFile.h"
+#include "project/SpellFolder.h"
+
+class CMirtAppContext;
+class CParsingThread;
+
+struct SMirtDocOptions {
+    int32_t m_nSyntaxChoice = 0;
+    int32_t m_nCheckOptions = 17;
+};
+
+constexpr int32_t DEFAULT_CHECK_OPTIONS = 17;
+
+class CMirtDoc {
+public:
+    explicit CMirtDoc(CMirtAppContext& app);
+    ~CMirtDoc();
+    CMirtDoc(const CMirtDoc&) = delete;
+    CMirtDoc& operator=(const CMirtDoc&) = delete;
+
+    // The document commands New, Open and Save.
+    bool OnNewDocument();
+    bool OnOpenDocument(const std::string& strPath);
+    bool OnSaveDocument(const std::string& strPath);
+    void DeleteContents();
+
+    const std::string& GetPathName() const { return m_strPathName; }
+    void SetPathName(const std::string& strPath) { m_strPathName = strPath; }
+    void SetModifiedFlag(bool bModified = true) { m_bModified = bModified; }
+    bool IsModified() const { return m_bModified; }
+
+    void AddView(CMirtDocView* pView);
+    void RemoveView(CMirtDocView* pView);
+    void NotifyViews(int nCode, int nArgument = 0, CSpellFile* pFile = nullptr,
+                     std::unique_ptr<SCheckStats> pStats = nullptr);
+
+    // Held for short moments by the check run and around every command that reads or
+    // changes files and findings while a run may be going on.
+    std::recursive_mutex& GetLock() const { return m_lock; }
+
+    bool AddFile(const std::string& strPath);
+    void AppendFile(CSpellFile* pFile);
+    void RemoveFile(const std::string& strPath);
+    void ResetResults();
+    // The "Reset results" command: asks first.
+    void OnResetResults();
+    bool HasPendingChanges() const;
+    // The document side of adding a folder: its files, and its folder record merged
+    // with an existing record of the same path (letter case ignored).
+    void AddFolder(const std::string& strPath, const std::string& strMask,
+                   int32_t bIncludeSubfolders, const std::vector<std::string>& files);
+
+    void ToggleRun();
+    // One check run; called on the checking thread.
+    void RunCheck();
+    void StopCheckingThread();
+
+    // Writes the HTML error report; false when it could not be written.
+    bool WriteReport(const std::string& strPath, int32_t bReportOnlyErrors);
+
+    CMirtAppContext& GetApp() const { return m_app; }
+    const CMirtParsers* GetParsers() const;
+
+    CSpellFiles m_files;
+    CSpellFolders m_folders;
+    std::vector<std::string> m_declinedFiles;
+    SMirtDocOptions m_options;
+    CMirtUserDictionary m_dictionary;
+    CMirtIgnoreCallsMap m_ignoreCalls;
+    std::unique_ptr<CParsingThread> m_pCheckThread;
+    std::atomic<int32_t> m_bRunning{0};
+    std::atomic<int32_t> m_bStarting{0};
+
+private:
+    void StartCheckingThread();
+    CSpellFile* FindFile(const std::string& strPath) const;
+
+    CMirtAppContext& m_app;
+    std::string m_strPathName;
+    std::atomic<bool> m_bModified{false};
+    std::vector<CMirtDocView*> m_views;
+    mutable std::recursive_mutex m_lock;
+};

@@ -1,0 +1,99 @@
+// A check run on the checking thread while the user-interface side reads and changes
+// findings and rules under the document lock. Meant to run under ThreadSanitizer.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "project/MirtDoc.h"
+#include "tests/support/CheckFakes.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/TestApp.h"
+
+namespace {
+constexpr int kFiles = 20;
+constexpr int kLines = 50;
+
+class RunWithCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        app.m_parsers.Add(std::make_unique<CTokenParser>());
+        app.m_pEngine = &engine;
+        doc.OnNewDocument();
+        doc.AddView(&view);
+        doc.m_options.m_nCheckOptions = 7 | 16;
+        std::string text;
+        for (int i = 0; i < kLines; ++i)
+            text += "1:teh 2:teh@TRACE 4:darn\n";
+        for (int i = 0; i < kFiles; ++i)
+            doc.AddFile(dir.WriteFile("f" + std::to_string(i) + ".txt", text));
+    }
+    void TearDown() override { doc.RemoveView(&view); }
+
+    // What a results list and its commands do while a run goes on.
+    void UseFindings(std::atomic<bool>& bDone) {
+        int nRound = 0;
+        while (!bDone) {
+            std::lock_guard<std::recursive_mutex> lock(doc.GetLock());
+            for (CSpellFile* pFile : doc.m_files) {
+                pFile->IgnoreWord("teh", 1, nullptr);
+                (void)pFile->CountCountingErrors();
+                pFile->UnignoreWord("teh", 1);
+                for (CSpellError* pError : pFile->m_errors)
+                    pError->m_nChosen = pError->m_suggestions.empty() ? -1 : 0;
+            }
+            doc.m_dictionary.SetReplacement("word" + std::to_string(nRound++ % 5), 2, "x");
+            (void)doc.m_bRunning.load();
+        }
+    }
+
+    CTempDir dir;
+    CTestApp app;
+    CScriptedEngine engine;
+    CMirtDoc doc{app};
+    CRecordingView view;
+};
+} // namespace
+
+TEST_F(RunWithCommands, FindingsChangedDuringARunStayConsistent) {
+    std::atomic<bool> bDone{false};
+    std::thread ui([&] { UseFindings(bDone); });
+    doc.ToggleRun();
+    SCheckStats stats;
+    bool bEnded = view.WaitForRunEnd(&stats);
+    bDone = true;
+    ui.join();
+    ASSERT_TRUE(bEnded);
+    EXPECT_EQ(stats.nFilesChecked, kFiles);
+    std::lock_guard<std::recursive_mutex> lock(doc.GetLock());
+    for (CSpellFile* pFile : doc.m_files) {
+        ASSERT_EQ(pFile->m_errors.size(), static_cast<size_t>(3 * kLines));
+        EXPECT_EQ(pFile->m_nStatus, 0);
+    }
+}
+
+TEST_F(RunWithCommands, CancellingFromAnotherThreadStopsAtTheNextWord) {
+    engine.onWord = [&](const std::string&) {
+        if (engine.asked.size() == 10)
+            doc.ToggleRun(); // pressed again: cancels
+    };
+    doc.ToggleRun();
+    SCheckStats stats;
+    ASSERT_TRUE(view.WaitForRunEnd(&stats));
+    EXPECT_EQ(stats.nFilesChecked, 1);
+    EXPECT_EQ(engine.asked.size(), 10u);
+    EXPECT_EQ(doc.m_bRunning, 0);
+}
+
+TEST_F(RunWithCommands, StoppingTheThreadDuringARunJoinsIt) {
+    std::atomic<int> nWords{0};
+    engine.onWord = [&](const std::string&) { ++nWords; };
+    doc.ToggleRun();
+    while (nWords < 5)
+        std::this_thread::yield();
+    doc.StopCheckingThread();
+    EXPECT_EQ(doc.m_bRunning, 0);
+    EXPECT_EQ(doc.m_pCheckThread, nullptr);
+    EXPECT_TRUE(view.WaitForRunEnd());
+    EXPECT_LT(nWords.load(), kFiles * kLines * 2);
+}

@@ -1,0 +1,321 @@
+// The check run end to end at the document level, with a token parser and a scripted
+// engine, so that the run's own rules are what is tested.
+#include <gtest/gtest.h>
+
+#include "project/MirtDoc.h"
+#include "tests/support/CheckFakes.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/TestApp.h"
+
+namespace {
+class CheckRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        app.m_parsers.Add(std::make_unique<CTokenParser>());
+        app.m_pEngine = &engine;
+        doc.OnNewDocument();
+        doc.AddView(&view);
+    }
+    void TearDown() override { doc.RemoveView(&view); }
+
+    std::string Add(const std::string& name, const std::string& content) {
+        std::string path = dir.WriteFile(name, content);
+        SetFileTime(path, 1000000000);
+        doc.AddFile(path);
+        return path;
+    }
+    CSpellFile* File(size_t i) { return doc.m_files[i]; }
+    // Runs on this thread, as the checking thread would.
+    SCheckStats Run() {
+        doc.m_bRunning = 1;
+        doc.RunCheck();
+        SCheckStats stats;
+        bool bHadStats = false;
+        EXPECT_TRUE(view.WaitForRunEnd(&stats, &bHadStats));
+        return stats;
+    }
+    std::string RunConsole() {
+        app.m_bConsole = 1;
+        testing::internal::CaptureStdout();
+        Run();
+        return testing::internal::GetCapturedStdout();
+    }
+
+    CTempDir dir;
+    CTestApp app;
+    CScriptedEngine engine;
+    CMirtDoc doc{app};
+    CRecordingView view;
+};
+} // namespace
+
+TEST_F(CheckRun, FindingsCarryWhereTheWordWasAndItsSuggestions) {
+    doc.m_options.m_nCheckOptions = 7;
+    Add("a.txt", "x 1:teh 2:fine\n4:teh@f,g\n");
+    SCheckStats stats = Run();
+    CSpellFile* f = File(0);
+    ASSERT_EQ(f->m_errors.size(), 2u);
+    const CSpellError* e = f->m_errors[0];
+    EXPECT_EQ(e->m_nLine, 1);
+    EXPECT_EQ(e->m_nPos, 4);
+    EXPECT_EQ(e->m_strWord, "teh");
+    EXPECT_EQ(e->m_strLine, "x 1:teh 2:fine");
+    EXPECT_EQ(e->m_nCategory, 1);
+    EXPECT_EQ(e->m_nKind, KIND_SPELLING);
+    EXPECT_EQ(e->m_suggestions, (std::vector<std::string>{"the", "ten"}));
+    EXPECT_EQ(e->m_nChosen, -1);
+    EXPECT_EQ(f->m_errors[1]->m_calls, (std::vector<std::string>{"f", "g"}));
+    EXPECT_EQ(f->m_errors[1]->m_nLine, 2);
+    EXPECT_EQ(f->m_nStatus, 0);
+    EXPECT_EQ(f->m_nCheckOptions, 7);
+    EXPECT_GE(f->m_tChecked, f->m_tModified);
+    EXPECT_EQ(stats.nFilesChecked, 1);
+    EXPECT_EQ(stats.nFilesWithErrors, 1);
+    EXPECT_EQ(stats.nSpellingLanguage, 1);
+    EXPECT_EQ(stats.nSpellingCode, 1);
+    EXPECT_EQ(engine.nStarts, 1);
+    EXPECT_EQ(engine.nStops, 1);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.m_bRunning, 0);
+}
+
+TEST_F(CheckRun, OptionsZeroParseEveryFileButFindNothing) {
+    doc.m_options.m_nCheckOptions = 0;
+    std::string path = Add("a.txt", "1:teh 2:darn 4:teh\n");
+    EXPECT_EQ(RunConsole(), path + " - OK\n");
+    EXPECT_TRUE(engine.asked.empty());
+    EXPECT_TRUE(File(0)->m_errors.empty());
+    EXPECT_EQ(File(0)->m_nStatus, 0);
+}
+
+TEST_F(CheckRun, ChangingTheOptionsToZeroStillReadsEveryFileAgain) {
+    doc.m_options.m_nCheckOptions = 1;
+    std::string path = Add("a.txt", "1:teh\n");
+    Run();
+    ASSERT_EQ(File(0)->m_errors.size(), 1u);
+    doc.m_options.m_nCheckOptions = 0;
+    EXPECT_EQ(RunConsole(), path + " - OK\n");
+    EXPECT_TRUE(File(0)->m_errors.empty());
+    EXPECT_EQ(File(0)->m_nStatus, 0);
+    EXPECT_EQ(File(0)->m_nCheckOptions, 0);
+}
+
+TEST_F(CheckRun, OnlyTheCategoriesOfTheOptionsAreChecked) {
+    doc.m_options.m_nCheckOptions = 2 | 64;
+    Add("a.txt", "1:teh 2:teh 4:teh 1:darn 4:darn 0:teh\n");
+    Run();
+    ASSERT_EQ(File(0)->m_errors.size(), 2u);
+    EXPECT_EQ(File(0)->m_errors[0]->m_nCategory, 2);
+    EXPECT_EQ(File(0)->m_errors[1]->m_nCategory, 4);
+    EXPECT_EQ(File(0)->m_errors[1]->m_nKind, KIND_PROFANITY);
+    EXPECT_EQ(engine.asked, (std::vector<std::string>{"teh"}));
+}
+
+TEST_F(CheckRun, IndecentWordThatIsAlsoMisspeltGivesOneProfanityFinding) {
+    doc.m_options.m_nCheckOptions = 1 | 16;
+    Add("a.txt", "1:darn\n");
+    SCheckStats stats = Run();
+    ASSERT_EQ(File(0)->m_errors.size(), 1u);
+    EXPECT_EQ(File(0)->m_errors[0]->m_nKind, KIND_PROFANITY);
+    EXPECT_EQ(File(0)->m_errors[0]->m_suggestions, (std::vector<std::string>{"****"}));
+    EXPECT_TRUE(engine.asked.empty());
+    EXPECT_EQ(stats.nProfanityLanguage, 1);
+    EXPECT_EQ(stats.nSpellingLanguage, 0);
+}
+
+TEST_F(CheckRun, MisspeltWordWithoutSuggestionsIsNoFinding) {
+    engine.misspelt["qzx"] = {};
+    doc.m_options.m_nCheckOptions = 1;
+    Add("a.txt", "1:qzx\n");
+    Run();
+    EXPECT_EQ(engine.asked, (std::vector<std::string>{"qzx"}));
+    EXPECT_TRUE(File(0)->m_errors.empty());
+}
+
+TEST_F(CheckRun, DictionaryRulesApplyToNewFindings) {
+    doc.m_options.m_nCheckOptions = 7;
+    engine.misspelt["wrod"] = {"word", "ward", "word"};
+    doc.m_dictionary.SetReplacement("teh", 1, "<ignore>");
+    doc.m_dictionary.SetReplacement("teh", 2, "THE");
+    doc.m_dictionary.SetReplacement("wrod", 1, "word");
+    Add("a.txt", "1:teh 2:teh 4:teh 1:wrod\n");
+    SCheckStats stats = Run();
+    const CSpellErrors& e = File(0)->m_errors;
+    ASSERT_EQ(e.size(), 4u);
+    EXPECT_EQ(e[0]->m_bIgnored, 1);
+    EXPECT_EQ(e[1]->m_suggestions, (std::vector<std::string>{"THE", "the", "ten"}));
+    EXPECT_EQ(e[1]->m_nChosen, 0);
+    EXPECT_EQ(e[2]->m_nChosen, -1);
+    EXPECT_EQ(e[3]->m_nChosen, 2);
+    EXPECT_EQ(stats.nSpellingLanguage, 1);
+    EXPECT_EQ(stats.nSpellingComment, 1);
+}
+
+TEST_F(CheckRun, WordInsideAnIgnoredCallIsStoredIgnored) {
+    doc.m_options.m_nCheckOptions = 1;
+    doc.m_ignoreCalls.SetAt("TRACE");
+    Add("a.txt", "1:teh@printf,TRACE 1:teh@trace\n");
+    SCheckStats stats = Run();
+    ASSERT_EQ(File(0)->m_errors.size(), 2u);
+    EXPECT_EQ(File(0)->m_errors[0]->m_bIgnored, 1);
+    EXPECT_EQ(File(0)->m_errors[1]->m_bIgnored, 0);
+    EXPECT_EQ(stats.nSpellingLanguage, 1);
+    EXPECT_EQ(stats.nFilesWithErrors, 1);
+}
+
+TEST_F(CheckRun, CrLfAndLfAndAMissingLastLineEndGiveTheSameFindings) {
+    doc.m_options.m_nCheckOptions = 1;
+    Add("lf.txt", "1:teh\nx 1:teh\n");
+    Add("crlf.txt", "1:teh\r\nx 1:teh\r\n");
+    Add("cr.txt", "1:teh\rx 1:teh");
+    Run();
+    for (size_t i = 0; i < 3; ++i) {
+        const CSpellErrors& e = File(i)->m_errors;
+        ASSERT_EQ(e.size(), 2u) << File(i)->m_strPath;
+        EXPECT_EQ(e[1]->m_nLine, 2);
+        EXPECT_EQ(e[1]->m_nPos, 4);
+        EXPECT_EQ(e[1]->m_strLine, "x 1:teh");
+    }
+}
+
+TEST_F(CheckRun, ConsoleLinesTellEachFilesResult) {
+    doc.m_options.m_nCheckOptions = 1 | 16;
+    std::string a = Add("a.txt", "1:teh 1:teh 1:darn\n");
+    std::string b = Add("b.txt", "1:darn 1:darn 1:darn\n");
+    std::string c = Add("c.txt", "1:teh\n");
+    std::string d = Add("d.txt", "");
+    std::string e = Add("e.md", "1:teh\n");
+    EXPECT_EQ(RunConsole(), a + " - 2 errors, 1 bad word\n" + b + " - 3 bad words\n" + c +
+                                " - 1 error\n" + d + " - OK\n" + e + " - No parser found\n");
+    EXPECT_EQ(File(3)->m_nStatus, 0);
+    EXPECT_EQ(File(4)->m_nStatus, -1);
+}
+
+TEST_F(CheckRun, UnreadableFileIsReportedAndTheRunGoesOn) {
+    doc.m_options.m_nCheckOptions = 1;
+    std::string gone = Add("gone.txt", "1:teh\n");
+    std::string b = Add("b.txt", "1:teh\n");
+    std::remove(gone.c_str());
+    EXPECT_EQ(RunConsole(), gone + "\n" + b + " - 1 error\n");
+    EXPECT_EQ(app.Display().Messages(), (std::vector<std::string>{"Unable to open file " + gone}));
+    EXPECT_EQ(File(0)->m_nStatus, -1);
+    EXPECT_EQ(File(1)->m_errors.size(), 1u);
+}
+
+TEST_F(CheckRun, SecondRunFindsNothingToCheckUntilTheOptionsChange) {
+    doc.m_options.m_nCheckOptions = 1;
+    std::string a = Add("a.txt", "2:teh\n");
+    Run();
+    EXPECT_EQ(RunConsole(), "All files already have been checked; use -r option to reset "
+                            "spellchecking results\n");
+    EXPECT_EQ(engine.nStarts, 1);
+    doc.m_options.m_nCheckOptions = 3;
+    EXPECT_EQ(RunConsole(), a + " - 1 error\n");
+    EXPECT_EQ(engine.nStarts, 2);
+}
+
+TEST_F(CheckRun, EmptyProjectHasNothingToCheck) {
+    doc.m_options.m_nCheckOptions = 1;
+    EXPECT_EQ(RunConsole(), "Nothing to check\n");
+    EXPECT_EQ(engine.nStarts, 0);
+    testing::internal::CaptureStdout();
+    doc.ToggleRun();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "No files to check\n");
+    bool bHadStats = true;
+    EXPECT_TRUE(view.WaitForRunEnd(nullptr, &bHadStats));
+    EXPECT_FALSE(bHadStats);
+}
+
+TEST_F(CheckRun, EngineThatCannotStartEndsTheRunBeforeAnyFile) {
+    doc.m_options.m_nCheckOptions = 1;
+    engine.bStarts = 0;
+    Add("a.txt", "1:teh\n");
+    File(0)->m_nStatus = 0;
+    doc.m_bRunning = 1;
+    doc.RunCheck();
+    bool bHadStats = true;
+    EXPECT_TRUE(view.WaitForRunEnd(nullptr, &bHadStats));
+    EXPECT_FALSE(bHadStats);
+    EXPECT_EQ(app.Display().Messages(),
+              (std::vector<std::string>{"Couldn't start Scripted. Please make sure that Scripted "
+                                        "is installed properly"}));
+    EXPECT_TRUE(app.HasErrored());
+    EXPECT_EQ(File(0)->m_nStatus, -1);
+    EXPECT_EQ(engine.nStops, 0);
+    EXPECT_EQ(doc.m_bRunning, 0);
+    EXPECT_EQ(doc.m_bStarting, 0);
+}
+
+TEST_F(CheckRun, CancelledRunLeavesTheRestForTheNextRun) {
+    doc.m_options.m_nCheckOptions = 1;
+    Add("a.txt", "1:teh 1:teh 1:teh\n1:teh\n");
+    Add("b.txt", "1:teh\n");
+    int nWords = 0;
+    engine.onWord = [&](const std::string&) {
+        if (++nWords == 2)
+            doc.m_bRunning = 0; // the user pressed Run again
+    };
+    SCheckStats stats = Run();
+    EXPECT_EQ(File(0)->m_errors.size(), 2u);
+    EXPECT_EQ(File(0)->m_nStatus, 0);
+    EXPECT_EQ(File(0)->m_tChecked, 0);
+    EXPECT_EQ(File(1)->m_nStatus, -1);
+    EXPECT_TRUE(File(1)->m_errors.empty());
+    EXPECT_EQ(stats.nFilesChecked, 1);
+    EXPECT_EQ(stats.nSpellingLanguage, 2);
+    EXPECT_EQ(engine.nStops, 1);
+
+    engine.onWord = nullptr;
+    stats = Run();
+    EXPECT_EQ(File(0)->m_errors.size(), 4u);
+    EXPECT_EQ(File(1)->m_errors.size(), 1u);
+    EXPECT_EQ(stats.nFilesChecked, 2);
+}
+
+TEST_F(CheckRun, FileRemovedDuringItsCheckStopsBeingRead) {
+    doc.m_options.m_nCheckOptions = 1;
+    std::string a = Add("a.txt", "1:teh\n1:teh\n1:teh\n");
+    Add("b.txt", "1:teh\n");
+    CRefPtr<CSpellFile> held(File(0));
+    engine.onWord = [&](const std::string&) {
+        if (engine.asked.size() == 1)
+            doc.RemoveFile(a);
+    };
+    Run();
+    EXPECT_EQ(held->m_errors.size(), 1u);
+    ASSERT_EQ(doc.m_files.size(), 1u);
+    EXPECT_EQ(File(0)->m_errors.size(), 1u);
+}
+
+TEST_F(CheckRun, RunStartsOnTheCheckingThreadAndNotifiesTheViews) {
+    doc.m_options.m_nCheckOptions = 1;
+    Add("a.txt", "1:teh\n");
+    doc.ToggleRun();
+    SCheckStats stats;
+    ASSERT_TRUE(view.WaitForRunEnd(&stats));
+    EXPECT_EQ(stats.nSpellingLanguage, 1);
+    auto codes = view.Codes();
+    ASSERT_GE(codes.size(), 5u);
+    EXPECT_EQ(codes.front(), std::make_pair(0, 1));
+    EXPECT_EQ(codes[1], std::make_pair(2, 0));
+    EXPECT_EQ(codes[codes.size() - 2], std::make_pair(0, 0));
+    EXPECT_EQ(codes.back(), std::make_pair(8, 0));
+}
+
+TEST_F(CheckRun, ResetResultsMarksEveryFileForChecking) {
+    doc.m_options.m_nCheckOptions = 1;
+    Add("a.txt", "1:teh\n");
+    Run();
+    doc.SetModifiedFlag(false);
+    app.Display().QueueAnswer(IDNO);
+    doc.OnResetResults();
+    EXPECT_EQ(File(0)->m_errors.size(), 1u);
+    app.Display().QueueAnswer(IDYES);
+    doc.OnResetResults();
+    EXPECT_TRUE(File(0)->m_errors.empty());
+    EXPECT_EQ(File(0)->m_nStatus, -1);
+    EXPECT_EQ(File(0)->m_tChecked, 0);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(app.Display().Messages().back(),
+              "All spell-checking results would be cleared.\nWould you like to continue?");
+}

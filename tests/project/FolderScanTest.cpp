@@ -1,0 +1,53 @@
+// Folder scans: masks, order, subfolders and the folders that are never entered.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include "project/FolderScan.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+class FolderScan : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* name : {"b.cpp", "a.CPP", "c.h", "readme", "sub/d.cpp", "sub/e.h",
+                                 "sub/deeper/f.cpp", ".svn/g.cpp", "sub/.hidden/h.cpp"})
+            dir.WriteFile(name, "x");
+    }
+    std::vector<std::string> Scan(const std::string& mask, bool bSubfolders) {
+        std::vector<std::string> list;
+        ScanFolder(list, dir.Path(), mask, bSubfolders);
+        for (std::string& path : list)
+            path = path.substr(dir.Path().size() + 1);
+        return list;
+    }
+    CTempDir dir;
+};
+} // namespace
+
+TEST_F(FolderScan, FilesOfAFolderMatchingTheMask) {
+    EXPECT_EQ(Scan("*.cpp", false), (std::vector<std::string>{"a.CPP", "b.cpp"}));
+    EXPECT_EQ(Scan("", false), (std::vector<std::string>{"a.CPP", "b.cpp", "c.h", "readme"}));
+}
+
+TEST_F(FolderScan, SubfoldersDepthFirstAfterTheFolderItself) {
+    EXPECT_EQ(Scan("*.cpp", true),
+              (std::vector<std::string>{"a.CPP", "b.cpp", "sub/d.cpp", "sub/deeper/f.cpp"}));
+}
+
+TEST_F(FolderScan, MissingFolderGivesNothing) {
+    std::vector<std::string> list;
+    ScanFolder(list, dir / "none", "*.*", true);
+    EXPECT_TRUE(list.empty());
+}
+
+TEST_F(FolderScan, LinkBackToAParentIsNotFollowedRoundInCircles) {
+    ASSERT_EQ(symlink(dir.Path().c_str(), (dir / "sub/loop").c_str()), 0);
+    std::vector<std::string> list = Scan("*.h", true);
+    EXPECT_EQ(list, (std::vector<std::string>{"c.h", "sub/e.h"}));
+}
+
+TEST(SplitMasks, BlanksCommasAndSemicolonsInRuns) {
+    EXPECT_EQ(SplitMasks("*.cpp, *.h;;*.rc"), (std::vector<std::string>{"*.cpp", "*.h", "*.rc"}));
+    EXPECT_TRUE(SplitMasks(" ,; ").empty());
+}
