@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <filesystem>
 
 #include "app/ConsoleView.h"
 #include "app/MirtCommandLineInfo.h"
@@ -93,7 +94,7 @@ bool CMirtApp::OpenOrCreateProject(const CMirtCommandLineInfo& cmdInfo) {
     }
     if (!m_pDoc->OnOpenDocument(cmdInfo.m_strFileName))
         return false;
-    AddToRecentFileList(cmdInfo.m_strFileName);
+    AddToRecentFileList(std::filesystem::absolute(cmdInfo.m_strFileName).string());
     return true;
 }
 
@@ -171,11 +172,8 @@ void CMirtApp::LoadRecentFileList() {
 }
 
 void CMirtApp::SaveRecentFileList() {
-    for (size_t i = 0; i < kRecentFileCount; ++i) {
-        std::string name = "File" + std::to_string(i + 1);
-        GetSettings().WriteString(kRecentSection, name,
-                                  i < m_recentFiles.size() ? m_recentFiles[i] : "");
-    }
+    for (size_t i = 0; i < m_recentFiles.size(); ++i)
+        GetSettings().WriteString(kRecentSection, "File" + std::to_string(i + 1), m_recentFiles[i]);
 }
 
 void CMirtApp::AddToRecentFileList(const std::string& strPath) {

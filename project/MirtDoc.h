@@ -87,6 +87,7 @@ public:
 
 private:
     void StartCheckingThread();
+    bool FailOpen(const std::string& strMessage);
     CSpellFile* FindFile(const std::string& strPath) const;
 
     CMirtAppContext& m_app;
