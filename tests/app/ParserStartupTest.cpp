@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "app/MirtApp.h"
 #include "platform/SettingsStore.h"
@@ -38,13 +39,23 @@ TEST(ParserStartup, BuiltInParsersComeInTheirFixedOrder) {
     CSilentDisplay display;
     CMirtApp app(settings, display, "/opt/mirt/");
     StartAndExit(app);
-    const std::vector<std::pair<int32_t, std::string>> expected = {
-        {0, "C/C++/C#"}, {6, "Resource"},   {1, "VB"},   {2, "JAVA"}, {3, "HTML"},
-        {4, "VBScript"}, {5, "JavaScript"}, {7, "Perl"}, {8, "PHP"}};
+    const std::vector<std::tuple<int32_t, std::string, std::string>> expected = {
+        {0, "C/C++/C#", "cpp c cs h odl idl"},
+        {6, "Resource", "rc rc2"},
+        {1, "VB", "vb frm ctl pag dsr bas cls res"},
+        {2, "JAVA", "java"},
+        {3, "HTML", "html htm"},
+        {4, "VBScript", "vbs"},
+        {5, "JavaScript", "js"},
+        {7, "Perl", "pl pm"},
+        {8, "PHP", "php"}};
     ASSERT_EQ(app.m_parsers.GetSize(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(app.m_parsers.GetAt(i)->GetId(), expected[i].first) << i;
-        EXPECT_EQ(app.m_parsers.GetAt(i)->GetName(), expected[i].second) << i;
+        const auto& [nId, name, extensions] = expected[i];
+        const CMirtParser& p = *app.m_parsers.GetAt(i);
+        EXPECT_EQ(p.GetId(), nId) << i;
+        EXPECT_EQ(p.GetName(), name) << i;
+        EXPECT_EQ(p.GetDefaultExtensions(), extensions) << name;
     }
     EXPECT_EQ(app.m_parsers.FindByFileName("/src/main.cpp")->GetId(), 0);
     EXPECT_EQ(app.m_parsers.FindByFileName("/src/app.rc")->GetId(), 6);

@@ -20,15 +20,6 @@ void ExpectLines(CMirtParser& parser, const CLines& lines) {
 }
 } // namespace
 
-TEST(HtmlParser, IdentityAndExtensions) {
-    CMirtParserHtml html;
-    EXPECT_EQ(html.GetId(), 3);
-    EXPECT_EQ(html.GetName(), "HTML");
-    EXPECT_EQ(html.GetDefaultExtensions(), "html htm");
-    EXPECT_EQ(html.m_extensions, (std::vector<std::string>{"html", "htm"}));
-    EXPECT_EQ(html.m_javaScript.GetId(), 5);
-}
-
 TEST(HtmlParser, PageTextOutsideTagsGivesLanguageWords) {
     const std::vector<SLineCase> table = {
         {"paragraph", "<p>Hello world</p>", {{"Hello", L, 3, '>', ' '}, {"world", L, 9, ' ', '<'}}},

@@ -18,14 +18,6 @@ std::unique_ptr<CMirtParser> MakeVb() {
 }
 } // namespace
 
-TEST(JavaParser, IdentityAndExtensions) {
-    CMirtParserJava java;
-    EXPECT_EQ(java.GetId(), 2);
-    EXPECT_EQ(java.GetName(), "JAVA");
-    EXPECT_EQ(java.GetDefaultExtensions(), "java");
-    EXPECT_EQ(java.m_extensions, std::vector<std::string>{"java"});
-}
-
 TEST(JavaParser, UsesTheBaseScannerUnchanged) {
     const std::vector<SLineCase> table = {
         {"dotted names in comments are kept",
@@ -51,15 +43,6 @@ TEST(JavaParser, BlockCommentsSpanLines) {
                {{"Returns", C, 4, ' ', ' '}, {"the", C, 12, ' ', ' '}, {"count", C, 16, ' ', ' '}});
     ExpectLine(java, " * of items */ int total;",
                {{"of", C, 3, ' ', ' '}, {"items", C, 6, ' ', ' '}, {"total", K, 19, ' ', ';'}});
-}
-
-TEST(VbParser, IdentityAndExtensions) {
-    CMirtParserVb vb;
-    EXPECT_EQ(vb.GetId(), 1);
-    EXPECT_EQ(vb.GetName(), "VB");
-    EXPECT_EQ(vb.GetDefaultExtensions(), "vb frm ctl pag dsr bas cls res");
-    EXPECT_EQ(vb.m_extensions,
-              (std::vector<std::string>{"vb", "frm", "ctl", "pag", "dsr", "bas", "cls", "res"}));
 }
 
 TEST(VbParser, SeparatorSetsDifferFromTheBaseOnlyInTheAmpersandOfStrings) {

@@ -15,14 +15,6 @@ std::unique_ptr<CMirtParser> MakePerl() {
 }
 } // namespace
 
-TEST(PerlParser, IdentityAndExtensions) {
-    CMirtParserPerl perl;
-    EXPECT_EQ(perl.GetId(), 7);
-    EXPECT_EQ(perl.GetName(), "Perl");
-    EXPECT_EQ(perl.GetDefaultExtensions(), "pl pm");
-    EXPECT_EQ(perl.m_extensions, (std::vector<std::string>{"pl", "pm"}));
-}
-
 TEST(PerlParser, PodBlocksAreCommentsUpToTheExactCutLine) {
     CMirtParserPerl perl;
     ExpectLine(perl, "=head1 DESCRIPTION", {{"head", C, 1, '=', 0}});

@@ -27,15 +27,6 @@ void ExpectLines(CMirtParser& parser, const CLines& lines) {
 }
 } // namespace
 
-TEST(PhpParser, IdentityAndExtensions) {
-    CMirtParserPhp php;
-    EXPECT_EQ(php.GetId(), 8);
-    EXPECT_EQ(php.GetName(), "PHP");
-    EXPECT_EQ(php.GetDefaultExtensions(), "php");
-    EXPECT_EQ(php.m_extensions, std::vector<std::string>{"php"});
-    EXPECT_EQ(php.m_html.GetId(), 3);
-}
-
 TEST(PhpParser, SwitchesBetweenHtmlAndPhpCode) {
     CMirtParserPhp php;
     php.SetContext(nullptr, nullptr);

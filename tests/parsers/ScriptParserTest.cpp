@@ -18,19 +18,6 @@ std::unique_ptr<CMirtParser> MakeJavaScript() {
 }
 } // namespace
 
-TEST(ScriptParsers, IdentityAndExtensions) {
-    CMirtParserVbScript vbs;
-    EXPECT_EQ(vbs.GetId(), 4);
-    EXPECT_EQ(vbs.GetName(), "VBScript");
-    EXPECT_EQ(vbs.GetDefaultExtensions(), "vbs");
-    EXPECT_EQ(vbs.m_extensions, std::vector<std::string>{"vbs"});
-    CMirtParserJavaScript js;
-    EXPECT_EQ(js.GetId(), 5);
-    EXPECT_EQ(js.GetName(), "JavaScript");
-    EXPECT_EQ(js.GetDefaultExtensions(), "js");
-    EXPECT_EQ(js.m_extensions, std::vector<std::string>{"js"});
-}
-
 TEST(ScriptParsers, VbScriptCommentsStartAtAnApostrophe) {
     const std::vector<SLineCase> table = {
         {"comment line",
