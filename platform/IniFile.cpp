@@ -2,8 +2,8 @@
 #include "platform/IniFile.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
+#include <cstdio>
+#include <memory>
 
 namespace {
 constexpr size_t kMaxValueLength = 255;
@@ -38,11 +38,16 @@ bool IsQuote(char c) {
 
 bool CIniFile::Load(const std::string& strPath) {
     m_sections.clear();
-    std::ifstream file(strPath, std::ios::binary);
-    if (!file)
+    std::unique_ptr<FILE, int (*)(FILE*)> pFile(std::fopen(strPath.c_str(), "rb"), &std::fclose);
+    if (!pFile)
         return false;
-    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad())
+    std::string text;
+    char buffer[4096];
+    size_t nRead = 0;
+    while ((nRead = std::fread(buffer, 1, sizeof(buffer), pFile.get())) > 0)
+        text.append(buffer, nRead);
+    // A folder opens but cannot be read.
+    if (std::ferror(pFile.get()) != 0)
         return false;
     SetText(text);
     return true;
