@@ -11,7 +11,15 @@
 #include "app/Usage.h"
 #include "engines/MirtSpellEngines.h"
 #include "parsers/MirtParserCpp.h"
+#include "parsers/MirtParserHtml.h"
+#include "parsers/MirtParserJava.h"
+#include "parsers/MirtParserJavaScript.h"
+#include "parsers/MirtParserPerl.h"
+#include "parsers/MirtParserPhp.h"
 #include "parsers/MirtParserRc.h"
+#include "parsers/MirtParserUser.h"
+#include "parsers/MirtParserVb.h"
+#include "parsers/MirtParserVbScript.h"
 #include "platform/ConsoleOutput.h"
 #include "platform/FileStatus.h"
 #include "platform/SettingsStore.h"
@@ -45,6 +53,7 @@ bool CMirtApp::InitInstance(int argc, const char* const* argv) {
     LoadLastFolderSettings();
     CMirtSpellEngines::Instance().LoadEngines(GetSettings(), GetProgramFolder());
     RegisterBuiltinParsers();
+    AddUserSyntaxes(m_parsers, GetProgramFolder());
     m_parsers.LoadAssociations(GetSettings());
 
     CMirtCommandLineInfo cmdInfo;
@@ -147,6 +156,13 @@ int CMirtApp::ExitInstance() {
 void CMirtApp::RegisterBuiltinParsers() {
     m_parsers.Add(std::make_unique<CMirtParserCpp>());
     m_parsers.Add(std::make_unique<CMirtParserRc>());
+    m_parsers.Add(std::make_unique<CMirtParserVb>());
+    m_parsers.Add(std::make_unique<CMirtParserJava>());
+    m_parsers.Add(std::make_unique<CMirtParserHtml>());
+    m_parsers.Add(std::make_unique<CMirtParserVbScript>());
+    m_parsers.Add(std::make_unique<CMirtParserJavaScript>());
+    m_parsers.Add(std::make_unique<CMirtParserPerl>());
+    m_parsers.Add(std::make_unique<CMirtParserPhp>());
 }
 
 void CMirtApp::LoadLastFolderSettings() {
