@@ -93,6 +93,7 @@ void CMirtDoc::DeleteContents() {
         pFile->Release();
     }
     m_folders.clear();
+    m_undoActions.clear();
     m_dictionary.RemoveAll();
     m_ignoreCalls.RemoveAll();
     m_declinedFiles.clear();
@@ -154,6 +155,7 @@ void CMirtDoc::RemoveFile(const std::string& strPath) {
     if (it == m_files.end())
         return;
     CSpellFile* pFile = *it;
+    DropUndoRecords(pFile);
     m_files.erase(it);
     pFile->m_bRemoved = true;
     pFile->Release();
