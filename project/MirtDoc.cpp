@@ -157,10 +157,11 @@ void CMirtDoc::RemoveFile(const std::string& strPath) {
     CSpellFile* pFile = *it;
     DropUndoRecords(pFile);
     m_files.erase(it);
+    // The path may be the file's own, which goes with its last reference.
+    m_declinedFiles.push_back(pFile->m_strPath);
     pFile->m_bRemoved = true;
     pFile->Release();
     SetModifiedFlag();
-    m_declinedFiles.push_back(strPath);
 }
 
 void CMirtDoc::ResetResults() {
