@@ -34,22 +34,11 @@ struct SPlannedChange {
 
 using CPlannedLines = std::map<int32_t, std::vector<SPlannedChange*>>;
 
-class COptionalLock {
-public:
-    explicit COptionalLock(std::recursive_mutex* pLock) : m_pLock(pLock) {
-        if (m_pLock)
-            m_pLock->lock();
-    }
-    ~COptionalLock() {
-        if (m_pLock)
-            m_pLock->unlock();
-    }
-    COptionalLock(const COptionalLock&) = delete;
-    COptionalLock& operator=(const COptionalLock&) = delete;
-
-private:
-    std::recursive_mutex* m_pLock;
-};
+// The document's lock when there is one.
+std::unique_lock<std::recursive_mutex> LockIfAny(std::recursive_mutex* pLock) {
+    return pLock ? std::unique_lock<std::recursive_mutex>(*pLock)
+                 : std::unique_lock<std::recursive_mutex>();
+}
 
 bool WriteAll(int fd, const char* p, size_t n) {
     while (n > 0) {
@@ -226,7 +215,7 @@ bool CSpellFile::ApplyChanges(bool bMakeBackup, std::recursive_mutex* pLock) {
     CPlannedLines lines;
     std::string strPath;
     {
-        COptionalLock lock(pLock);
+        auto lock = LockIfAny(pLock);
         strPath = m_strPath;
         PlanChanges(*this, planned, lines);
     }
@@ -244,7 +233,7 @@ bool CSpellFile::ApplyChanges(bool bMakeBackup, std::recursive_mutex* pLock) {
         return false;
     SFileStatus status;
     bool bStatus = GetFileStatus(strPath, status);
-    COptionalLock lock(pLock);
+    auto lock = LockIfAny(pLock);
     TakeOffApplied(*this, planned);
     if (bStatus) {
         m_tModified = status.tModified;
