@@ -96,6 +96,7 @@ void CMirtDoc::DeleteContents() {
         pFile->Release();
     }
     m_folders.clear();
+    m_undoActions.clear();
     m_dictionary.RemoveAll();
     m_ignoreCalls.RemoveAll();
     m_declinedFiles.clear();
@@ -157,11 +158,13 @@ void CMirtDoc::RemoveFile(const std::string& strPath) {
     if (it == m_files.end())
         return;
     CSpellFile* pFile = *it;
+    DropUndoRecords(pFile);
     m_files.erase(it);
+    // The path may be the file's own, which goes with its last reference.
+    m_declinedFiles.push_back(pFile->m_strPath);
     pFile->m_bRemoved = true;
     pFile->Release();
     SetModifiedFlag();
-    m_declinedFiles.push_back(strPath);
 }
 
 void CMirtDoc::ResetResults() {
