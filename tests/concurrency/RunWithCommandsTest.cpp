@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <thread>
 
 #include "project/MirtDoc.h"
@@ -34,17 +35,24 @@ protected:
     void UseFindings(std::atomic<bool>& bDone) {
         int nRound = 0;
         while (!bDone) {
-            std::lock_guard<std::recursive_mutex> lock(doc.GetLock());
-            for (CSpellFile* pFile : doc.m_files) {
-                pFile->IgnoreWord("teh", 1, nullptr);
-                (void)pFile->CountCountingErrors();
-                pFile->UnignoreWord("teh", 1);
-                for (CSpellError* pError : pFile->m_errors)
-                    pError->m_nChosen = pError->m_suggestions.empty() ? -1 : 0;
-            }
-            doc.m_dictionary.SetReplacement("word" + std::to_string(nRound++ % 5), 2, "x");
-            (void)doc.m_bRunning.load();
+            UseFindingsOnce(nRound++);
+            // A user-interface thread waits for its next event between commands; without
+            // a pause it would take the lock back at once and could starve the run.
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
         }
+    }
+
+    void UseFindingsOnce(int nRound) {
+        std::lock_guard<std::recursive_mutex> lock(doc.GetLock());
+        for (CSpellFile* pFile : doc.m_files) {
+            pFile->IgnoreWord("teh", 1, nullptr);
+            (void)pFile->CountCountingErrors();
+            pFile->UnignoreWord("teh", 1);
+            for (CSpellError* pError : pFile->m_errors)
+                pError->m_nChosen = pError->m_suggestions.empty() ? -1 : 0;
+        }
+        doc.m_dictionary.SetReplacement("word" + std::to_string(nRound % 5), 2, "x");
+        (void)doc.m_bRunning.load();
     }
 
     CTempDir dir;
