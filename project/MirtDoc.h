@@ -14,7 +14,9 @@
 #include "project/MirtDocView.h"
 #include "project/SpellFile.h"
 #include "project/SpellFolder.h"
+#include "watch/WatchDirList.h"
 
+class CDirChangesWatcher;
 class CMirtAppContext;
 class CParsingThread;
 
@@ -75,6 +77,15 @@ public:
     CMirtAppContext& GetApp() const { return m_app; }
     const CMirtParsers* GetParsers() const;
 
+    // ---- Keeping the project in step with the disk (MirtDocRefresh.cpp) ----
+    // The document side of "Add Files...": the files in the given order.
+    void AddFiles(const std::vector<std::string>& paths);
+    // The folders to watch: the project's folders, then the folder of each file.
+    CWatchDirList BuildWatchDirList() const;
+    // Replaces the watcher by a new one over BuildWatchDirList(); the old one goes first.
+    void RebuildWatcher();
+    // ---- end of the refresh block ----
+
     CSpellFiles m_files;
     CSpellFolders m_folders;
     std::vector<std::string> m_declinedFiles;
@@ -82,6 +93,7 @@ public:
     CMirtUserDictionary m_dictionary;
     CMirtIgnoreCallsMap m_ignoreCalls;
     std::unique_ptr<CParsingThread> m_pCheckThread;
+    std::unique_ptr<CDirChangesWatcher> m_pWatcher; // none until the first rebuild
     std::atomic<int32_t> m_bRunning{0};
     std::atomic<int32_t> m_bStarting{0};
 
