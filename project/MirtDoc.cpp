@@ -63,6 +63,7 @@ bool CMirtDoc::OnOpenDocument(const std::string& strPath) {
     m_bModified = false;
     StopCheckingThread();
     StartCheckingThread();
+    RefreshFiles(true);
     if (m_app.m_bConsole && m_app.m_bReset) {
         ResetResults();
         m_app.m_bReset = 0;

@@ -78,6 +78,11 @@ public:
     const CMirtParsers* GetParsers() const;
 
     // ---- Keeping the project in step with the disk (MirtDocRefresh.cpp) ----
+    // Drops files gone from the disk, asks about files changed since their check and
+    // about new files in the project's folders, then rebuilds the watcher. Forced when a
+    // project is opened and after a run in the window; unforced on activation, when it
+    // runs only if the watcher saw a change (or there is no watcher).
+    void RefreshFiles(bool bForce);
     // The document side of "Add Files...": the files in the given order.
     void AddFiles(const std::vector<std::string>& paths);
     // The folders to watch: the project's folders, then the folder of each file.
