@@ -83,6 +83,9 @@ public:
     // project is opened and after a run in the window; unforced on activation, when it
     // runs only if the watcher saw a change (or there is no watcher).
     void RefreshFiles(bool bForce);
+    // After the syntax associations changed: files whose syntax changed lose their
+    // check, and the user is offered to check them again.
+    void ReassociateFiles();
     // The document side of "Add Files...": the files in the given order.
     void AddFiles(const std::vector<std::string>& paths);
     // The folders to watch: the project's folders, then the folder of each file.

@@ -1,5 +1,5 @@
-// Keeping the project in step with the disk: the refresh pass, adding files and the
-// folder watcher.
+// Keeping the project in step with the disk: the refresh pass, the pass after the
+// syntax associations changed, adding files, and the folder watcher.
 #include <algorithm>
 #include <set>
 
@@ -18,6 +18,7 @@ constexpr size_t kMaxListedFiles = 12;
 
 const char* const kModifiedHeader = "The following files has been modified outside MIRT:\n";
 const char* const kAddedHeader = "The following files has been added to the project's folder(s):\n";
+const char* const kReassociatedHeader = "The following files are affected by syntax change:\n";
 const char* const kCheckQuestion = "Would you like to check spelling for those files?";
 const char* const kAddQuestion = "Would you like to add those files to the project?";
 
@@ -131,6 +132,24 @@ void CMirtDoc::RefreshFiles(bool bForce) {
     }
     OfferAddedFiles(*this, CollectAddedFiles(*this));
     RebuildWatcher();
+}
+
+void CMirtDoc::ReassociateFiles() {
+    std::vector<std::string> names;
+    {
+        CLock lock(m_lock);
+        for (CSpellFile* pFile : m_files)
+            if (pFile->ReassociateSyntax(GetParsers()))
+                names.push_back(pFile->GetDisplayName());
+    }
+    if (names.empty())
+        return;
+    // The list is rebuilt before the question so that the user sees the files reset.
+    NotifyViews(NOTIFY_REBUILD, 0);
+    SetModifiedFlag();
+    if (!m_bRunning &&
+        AskYesNo(*this, BuildFileListMessage(kReassociatedHeader, names, kCheckQuestion)))
+        ToggleRun();
 }
 
 void CMirtDoc::AddFiles(const std::vector<std::string>& paths) {
