@@ -4,13 +4,22 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <filesystem>
 
 #include "app/ConsoleView.h"
 #include "app/MirtCommandLineInfo.h"
 #include "app/Usage.h"
 #include "engines/MirtSpellEngines.h"
 #include "parsers/MirtParserCpp.h"
+#include "parsers/MirtParserHtml.h"
+#include "parsers/MirtParserJava.h"
+#include "parsers/MirtParserJavaScript.h"
+#include "parsers/MirtParserPerl.h"
+#include "parsers/MirtParserPhp.h"
 #include "parsers/MirtParserRc.h"
+#include "parsers/MirtParserUser.h"
+#include "parsers/MirtParserVb.h"
+#include "parsers/MirtParserVbScript.h"
 #include "platform/ConsoleOutput.h"
 #include "platform/FileStatus.h"
 #include "platform/SettingsStore.h"
@@ -44,6 +53,7 @@ bool CMirtApp::InitInstance(int argc, const char* const* argv) {
     LoadLastFolderSettings();
     CMirtSpellEngines::Instance().LoadEngines(GetSettings(), GetProgramFolder());
     RegisterBuiltinParsers();
+    AddUserSyntaxes(m_parsers, GetProgramFolder());
     m_parsers.LoadAssociations(GetSettings());
 
     CMirtCommandLineInfo cmdInfo;
@@ -93,7 +103,7 @@ bool CMirtApp::OpenOrCreateProject(const CMirtCommandLineInfo& cmdInfo) {
     }
     if (!m_pDoc->OnOpenDocument(cmdInfo.m_strFileName))
         return false;
-    AddToRecentFileList(cmdInfo.m_strFileName);
+    AddToRecentFileList(std::filesystem::absolute(cmdInfo.m_strFileName).string());
     return true;
 }
 
@@ -146,6 +156,13 @@ int CMirtApp::ExitInstance() {
 void CMirtApp::RegisterBuiltinParsers() {
     m_parsers.Add(std::make_unique<CMirtParserCpp>());
     m_parsers.Add(std::make_unique<CMirtParserRc>());
+    m_parsers.Add(std::make_unique<CMirtParserVb>());
+    m_parsers.Add(std::make_unique<CMirtParserJava>());
+    m_parsers.Add(std::make_unique<CMirtParserHtml>());
+    m_parsers.Add(std::make_unique<CMirtParserVbScript>());
+    m_parsers.Add(std::make_unique<CMirtParserJavaScript>());
+    m_parsers.Add(std::make_unique<CMirtParserPerl>());
+    m_parsers.Add(std::make_unique<CMirtParserPhp>());
 }
 
 void CMirtApp::LoadLastFolderSettings() {
@@ -171,11 +188,8 @@ void CMirtApp::LoadRecentFileList() {
 }
 
 void CMirtApp::SaveRecentFileList() {
-    for (size_t i = 0; i < kRecentFileCount; ++i) {
-        std::string name = "File" + std::to_string(i + 1);
-        GetSettings().WriteString(kRecentSection, name,
-                                  i < m_recentFiles.size() ? m_recentFiles[i] : "");
-    }
+    for (size_t i = 0; i < m_recentFiles.size(); ++i)
+        GetSettings().WriteString(kRecentSection, "File" + std::to_string(i + 1), m_recentFiles[i]);
 }
 
 void CMirtApp::AddToRecentFileList(const std::string& strPath) {

@@ -2,6 +2,7 @@
 #include "platform/AtomicFile.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -20,16 +21,20 @@ bool CAtomicFileWriter::Fail(const std::string& strWhat) {
 
 bool CAtomicFileWriter::Open(const std::string& strTarget) {
     Abandon();
-    m_strTarget = strTarget;
-    m_strTemp = strTarget + ".XXXXXX";
+    // A link is followed, so the file it names is replaced and the link stays a link.
+    char resolved[PATH_MAX];
+    struct stat lst {};
+    bool bLink = lstat(strTarget.c_str(), &lst) == 0 && S_ISLNK(lst.st_mode);
+    m_strTarget = bLink && realpath(strTarget.c_str(), resolved) ? resolved : strTarget;
+    m_strTemp = m_strTarget + ".XXXXXX";
     m_fd = mkstemp(m_strTemp.data());
     if (m_fd < 0) {
         m_strTemp.clear();
-        return Fail("cannot create a temporary file beside " + strTarget);
+        return Fail("cannot create a temporary file beside " + m_strTarget);
     }
     struct stat st {};
     mode_t mode = 0666;
-    if (stat(strTarget.c_str(), &st) == 0) {
+    if (stat(m_strTarget.c_str(), &st) == 0) {
         mode = st.st_mode & 07777;
     } else {
         mode_t mask = umask(0);

@@ -29,8 +29,11 @@ bool CCheckRun::IsRunning() const {
     return m_doc.m_bRunning.load() != 0;
 }
 
+// A file left not checked (a cancelled queue, an unreadable file) is also taken up:
+// with options 0 its cleared options would otherwise make it pass for checked.
 bool CCheckRun::NeedsCheck(const CSpellFile* pFile) const {
-    return pFile->m_tChecked < pFile->m_tModified || pFile->m_nCheckOptions != m_nCheckOptions;
+    return pFile->m_tChecked < pFile->m_tModified || pFile->m_nCheckOptions != m_nCheckOptions ||
+           pFile->m_nStatus == STATUS_NOT_CHECKED;
 }
 
 void CCheckRun::Run() {
@@ -130,9 +133,7 @@ void CCheckRun::CheckFile(CSpellFile* pFile) {
         CLock lock(m_doc.GetLock());
         strPath = pFile->m_strPath;
         nSyntax = pFile->m_nSyntax;
-        // Queueing cleared the stored options, so with options 0 a queued file would pass
-        // for checked; a file still waiting in the queue is always taken up.
-        bNeedsCheck = pFile->m_nStatus == STATUS_NOT_CHECKED || NeedsCheck(pFile);
+        bNeedsCheck = NeedsCheck(pFile);
         if (bNeedsCheck)
             pFile->m_nStatus = STATUS_CHECKING;
     }
@@ -176,12 +177,23 @@ bool CCheckRun::ReadFile(CSpellFile* pFile, CMirtParser* pParser, const std::str
         CWordList words;
         pParser->ParseLine(strLine, words);
         for (const SWord& word : words) {
-            if (!IsRunning() || m_pEngine->HasFailed())
+            if (!IsRunning())
                 break;
             CheckWord(pFile, pParser, word, nLine, strLine);
+            // An engine that lost its server ends the run: this file is not checked.
+            if (m_pEngine->HasFailed())
+                m_doc.m_bRunning = 0;
         }
     }
     pParser->EndFile();
+    if (reader.HasError()) {
+        // Half a file is not a checked file.
+        m_app.MessageBox("Unable to read file " + strPath, MB_OK | MB_ICONEXCLAMATION);
+        CLock lock(m_doc.GetLock());
+        pFile->ClearErrors();
+        pFile->m_nStatus = STATUS_NOT_CHECKED;
+        return false;
+    }
     return true;
 }
 

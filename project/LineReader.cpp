@@ -12,12 +12,12 @@ CLineReader::~CLineReader() {
 }
 
 bool CLineReader::Open(const std::string& strPath) {
-    m_fd = open(strPath.c_str(), O_RDONLY | O_CLOEXEC);
+    m_fd = open(strPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (m_fd < 0)
         return false;
-    // A folder opens but cannot be read as text.
+    // Only regular files are text to read: a folder, a pipe or a device is not.
     struct stat st {};
-    if (fstat(m_fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    if (fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         close(m_fd);
         m_fd = -1;
         return false;

@@ -12,6 +12,7 @@ public:
     CLineReader(const CLineReader&) = delete;
     CLineReader& operator=(const CLineReader&) = delete;
 
+    // Opens a regular file; anything else (a folder, a pipe, a device) is refused.
     [[nodiscard]] bool Open(const std::string& strPath);
     // False at the end of the file or on a read error. strLineEnd receives "\n",
     // "\r\n", "\r" or "" (a last line without one).

@@ -46,19 +46,12 @@ bool CMirtDoc::OnOpenDocument(const std::string& strPath) {
     std::ostringstream data;
     if (in)
         data << in.rdbuf();
-    if (!in || in.bad()) {
-        m_app.MessageBox("Unable to open project file " + strPath + "\n", MB_OK | MB_ICONSTOP);
-        return false;
-    }
+    if (!in || in.bad())
+        return FailOpen("Unable to open project file " + strPath + "\n");
     std::string text = data.str();
     CArchiveReader ar(text);
-    if (!LoadProject(*this, ar)) {
-        // Nothing of a damaged project stays loaded, so nothing half-read is saved.
-        DeleteContents();
-        m_app.MessageBox("Unable to read project file " + strPath + ": " + ar.GetError() + "\n",
-                         MB_OK | MB_ICONSTOP);
-        return false;
-    }
+    if (!LoadProject(*this, ar))
+        return FailOpen("Unable to read project file " + strPath + ": " + ar.GetError() + "\n");
     m_strPathName = strPath;
     m_bModified = false;
     StopCheckingThread();
@@ -69,6 +62,16 @@ bool CMirtDoc::OnOpenDocument(const std::string& strPath) {
         m_app.m_bReset = 0;
     }
     return true;
+}
+
+// Nothing of a project that failed to open stays loaded, and the document forgets the
+// path, so a later save cannot write an empty project over the file.
+bool CMirtDoc::FailOpen(const std::string& strMessage) {
+    DeleteContents();
+    m_strPathName.clear();
+    m_bModified = false;
+    m_app.MessageBox(strMessage, MB_OK | MB_ICONSTOP);
+    return false;
 }
 
 bool CMirtDoc::OnSaveDocument(const std::string& strPath) {
@@ -97,6 +100,7 @@ void CMirtDoc::DeleteContents() {
         pFile->Release();
     }
     m_folders.clear();
+    m_undoActions.clear();
     m_dictionary.RemoveAll();
     m_ignoreCalls.RemoveAll();
     m_declinedFiles.clear();
@@ -158,11 +162,13 @@ void CMirtDoc::RemoveFile(const std::string& strPath) {
     if (it == m_files.end())
         return;
     CSpellFile* pFile = *it;
+    DropUndoRecords(pFile);
     m_files.erase(it);
+    // The path may be the file's own, which goes with its last reference.
+    m_declinedFiles.push_back(pFile->m_strPath);
     pFile->m_bRemoved = true;
     pFile->Release();
     SetModifiedFlag();
-    m_declinedFiles.push_back(strPath);
 }
 
 void CMirtDoc::ResetResults() {

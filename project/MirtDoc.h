@@ -12,6 +12,7 @@
 #include "engines/MirtIgnoreCallsMap.h"
 #include "engines/MirtUserDictionary.h"
 #include "project/MirtDocView.h"
+#include "project/MirtUndoAction.h"
 #include "project/SpellFile.h"
 #include "project/SpellFolder.h"
 #include "watch/WatchDirList.h"
@@ -77,6 +78,35 @@ public:
     CMirtAppContext& GetApp() const { return m_app; }
     const CMirtParsers* GetParsers() const;
 
+    // --- Decisions on findings: rules, undo, word list export and writing back ---
+    // (MirtDocRules.cpp and WriteBack.cpp). Each takes the lock, so that it may run
+    // while a check run goes on.
+
+    // Pushes the undo action for one finding before the caller ignores it (index -1)
+    // or chooses suggestion nIndex for it. False for an index it does not have.
+    [[nodiscard]] bool RecordFindingChange(CSpellError* pError, int32_t nIndex);
+    void IgnoreAllWord(const std::string& strWord, int32_t nCategory);
+    void ReplaceAllWord(const std::string& strWord, int32_t nCategory,
+                        const std::string& strReplacement);
+    void IgnoreCallsTo(const std::string& strName);
+    void RemoveIgnoredCall(const std::string& strName);
+    void RemoveDictionaryWord(const std::string& strWord, int32_t nCategory);
+    void RemoveIgnoredWord(const std::string& strWord, int32_t nCategory);
+    // Replaces both rule sets by those of another project file.
+    [[nodiscard]] bool ImportDictionary(const std::string& strPath);
+    // Writes every word that counts, sorted and unique with letter case ignored.
+    [[nodiscard]] bool ExportWordList(const std::string& strPath);
+    void UndoLast();
+    bool CanUndo() const;
+    // "&Undo\tCtrl+Z", or with the newest action's description.
+    std::string GetUndoText() const;
+    // Drops the undo records of a file that leaves the project, and the actions that
+    // are left with none.
+    void DropUndoRecords(const CSpellFile* pFile);
+    // Writes the chosen replacements into the source files, asking first.
+    bool SaveChanges();
+    // --- end of decisions on findings ---
+
     // ---- Keeping the project in step with the disk (MirtDocRefresh.cpp) ----
     // Drops files gone from the disk, asks about files changed since their check and
     // about new files in the project's folders, then rebuilds the watcher. Forced when a
@@ -100,6 +130,7 @@ public:
     SMirtDocOptions m_options;
     CMirtUserDictionary m_dictionary;
     CMirtIgnoreCallsMap m_ignoreCalls;
+    std::vector<std::unique_ptr<CMirtUndoAction>> m_undoActions; // oldest first
     std::unique_ptr<CParsingThread> m_pCheckThread;
     std::unique_ptr<CDirChangesWatcher> m_pWatcher; // none until the first rebuild
     std::atomic<int32_t> m_bRunning{0};
@@ -107,6 +138,7 @@ public:
 
 private:
     void StartCheckingThread();
+    bool FailOpen(const std::string& strMessage);
     CSpellFile* FindFile(const std::string& strPath) const;
 
     CMirtAppContext& m_app;

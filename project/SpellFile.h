@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,13 @@ public:
     // forgets its findings and its check. Returns whether it changed.
     bool ReassociateSyntax(const CMirtParsers* pParsers);
     std::string GetDisplayName() const;
+    // Writes the chosen replacements into the source, each line keeping its own line
+    // end, through a temporary file renamed over it; the applied findings are taken
+    // off only once the new text is in place. False, with the source and the findings
+    // untouched, when a line differs from the one checked or the write fails. pLock
+    // guards the findings while they are read and changed; it is never held while the
+    // source is read or written.
+    [[nodiscard]] bool ApplyChanges(bool bMakeBackup, std::recursive_mutex* pLock = nullptr);
 
     void Store(CArchiveWriter& ar) const;
     // False when the record is refused: the file is gone from the disk (the stream is

@@ -272,6 +272,48 @@ TEST_F(CheckRun, CancelledRunLeavesTheRestForTheNextRun) {
     EXPECT_EQ(stats.nFilesChecked, 2);
 }
 
+TEST_F(CheckRun, EngineLostMidRunEndsTheRunAndLeavesTheFileUnchecked) {
+    doc.m_options.m_nCheckOptions = 1;
+    Add("a.txt", "1:teh\n1:teh\n1:teh\n");
+    Add("b.txt", "1:teh\n");
+    engine.onWord = [&](const std::string&) { engine.bFailed = true; };
+    Run();
+    EXPECT_EQ(engine.asked.size(), 1u);
+    EXPECT_EQ(File(0)->m_tChecked, 0);
+    EXPECT_EQ(File(0)->m_nCheckOptions, 0);
+    EXPECT_EQ(File(1)->m_nStatus, -1);
+    EXPECT_EQ(engine.nStops, 1);
+    EXPECT_TRUE(app.HasErrored());
+    EXPECT_EQ(app.Display().Messages(),
+              (std::vector<std::string>{"Couldn't start Scripted. Please make sure that Scripted "
+                                        "is installed properly"}));
+    engine.bFailed = false;
+    engine.onWord = nullptr;
+    Run();
+    EXPECT_EQ(File(0)->m_errors.size(), 3u);
+    EXPECT_EQ(File(1)->m_errors.size(), 1u);
+}
+
+TEST_F(CheckRun, FilesLeftQueuedWithOptionsZeroAreTakenUpByTheNextRun) {
+    doc.m_options.m_nCheckOptions = 0;
+    Add("a.txt", "1:teh\n");
+    Add("b.txt", "1:teh\n");
+    for (CSpellFile* f : doc.m_files) {
+        f->m_tChecked = f->m_tModified; // checked before, but under other options
+        f->m_nCheckOptions = 1;
+    }
+    engine.onWord = nullptr;
+    // Cancelled before the first file was read: both stay queued.
+    doc.m_bRunning = 0;
+    doc.RunCheck();
+    ASSERT_TRUE(view.WaitForRunEnd());
+    EXPECT_EQ(File(1)->m_nStatus, -1);
+    EXPECT_EQ(File(1)->m_nCheckOptions, 0);
+    SCheckStats stats = Run();
+    EXPECT_EQ(stats.nFilesChecked, 2);
+    EXPECT_EQ(File(1)->m_nStatus, 0);
+}
+
 TEST_F(CheckRun, FileRemovedDuringItsCheckStopsBeingRead) {
     doc.m_options.m_nCheckOptions = 1;
     std::string a = Add("a.txt", "1:teh\n1:teh\n1:teh\n");

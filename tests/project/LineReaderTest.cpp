@@ -2,6 +2,8 @@
 // boundary.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "project/LineReader.h"
 #include "tests/support/TempDir.h"
 
@@ -69,6 +71,15 @@ TEST(LineReader, CrLfSplitAcrossTheBufferBoundaryStaysOneLineEnd) {
 TEST(LineReader, KeepsEveryByteOfALine) {
     std::string bytes = std::string("a\0b\t\xC3\xA9", 6);
     EXPECT_EQ(ReadAll(bytes + "\n"), (std::vector<SLine>{{bytes, "\n"}}));
+}
+
+TEST(LineReader, PipesAndDevicesAreNotTextFiles) {
+    CTempDir dir;
+    ASSERT_EQ(mkfifo((dir / "pipe").c_str(), 0600), 0);
+    CLineReader pipe;
+    EXPECT_FALSE(pipe.Open(dir / "pipe"));
+    CLineReader device;
+    EXPECT_FALSE(device.Open("/dev/zero"));
 }
 
 TEST(LineReader, MissingFileOrFolderCannotBeOpened) {

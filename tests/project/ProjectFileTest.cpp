@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/Archive.h"
 #include "platform/DirectoryList.h"
@@ -163,6 +164,28 @@ TEST_F(ProjectFile, DamagedFilesFailTheOpenWithAMessage) {
                                    ": unsupported project file version 6\n");
     EXPECT_EQ(messages.front(),
               "Unable to read project file " + (dir / "in.mrk") + ": unexpected end of data\n");
+}
+
+TEST_F(ProjectFile, FailedOpenForgetsThePreviousProject) {
+    doc.OnNewDocument();
+    doc.AddFile(dir.WriteFile("a.cpp", "x"));
+    Save();
+    ASSERT_TRUE(doc.OnOpenDocument(dir / "p.mrk"));
+    EXPECT_FALSE(OpenBytes("\x05"));
+    EXPECT_EQ(doc.GetPathName(), "");
+    EXPECT_TRUE(doc.m_files.empty());
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(ProjectFile, SavingThroughALinkReplacesTheFileItNames) {
+    doc.OnNewDocument();
+    std::string real = dir.WriteFile("real.mrk", "old");
+    ASSERT_EQ(symlink(real.c_str(), (dir / "link.mrk").c_str()), 0);
+    ASSERT_TRUE(doc.OnSaveDocument(dir / "link.mrk"));
+    struct stat st {};
+    ASSERT_EQ(lstat((dir / "link.mrk").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    EXPECT_EQ(ReadWholeFile(real).size(), 30u);
 }
 
 TEST_F(ProjectFile, MissingProjectFailsTheOpen) {

@@ -79,6 +79,7 @@ public:
         return 1;
     }
     std::string GetName() const override { return "Scripted"; }
+    bool HasFailed() const override { return bFailed; }
     std::string GetDescription() const override { return ""; }
 
     std::map<std::string, std::vector<std::string>> misspelt{{"teh", {"the", "ten"}},
@@ -86,4 +87,5 @@ public:
     std::vector<std::string> asked;
     std::function<void(const std::string&)> onWord;
     int bStarts = 1, nStarts = 0, nStops = 0;
+    bool bFailed = false;
 };

@@ -1,0 +1,13 @@
+// VBScript files: a script parser with apostrophe comments and no escape character.
+#pragma once
+
+#include "parsers/MirtParserScript.h"
+
+class CMirtParserVbScript : public CMirtParserScript {
+public:
+    CMirtParserVbScript();
+
+    int32_t GetId() const override;
+    std::string GetName() const override;
+    std::string GetDefaultExtensions() const override;
+};

@@ -1,0 +1,215 @@
+// The document's decisions on findings: the project dictionary and ignored calls
+// applied to every file, the undo stack, dictionary import and word list export.
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+#include <strings.h>
+
+#include "platform/Archive.h"
+#include "platform/AtomicFile.h"
+#include "platform/FileStatus.h"
+#include "project/MirtAppContext.h"
+#include "project/MirtDoc.h"
+#include "project/ProjectFile.h"
+
+namespace {
+using CLock = std::lock_guard<std::recursive_mutex>;
+
+// Loads a project file into a document of its own; false (with the message shown)
+// when it cannot be read.
+bool LoadOtherProject(CMirtAppContext& app, CMirtDoc& other, const std::string& strPath) {
+    std::ifstream in(strPath, std::ios::binary);
+    std::ostringstream data;
+    if (in)
+        data << in.rdbuf();
+    if (!in || in.bad()) {
+        app.MessageBox("Unable to open project file " + strPath + "\n", MB_OK | MB_ICONSTOP);
+        return false;
+    }
+    std::string text = data.str();
+    CArchiveReader ar(text);
+    if (!LoadProject(other, ar)) {
+        app.MessageBox("Unable to read project file " + strPath + ": " + ar.GetError() + "\n",
+                       MB_OK | MB_ICONSTOP);
+        return false;
+    }
+    return true;
+}
+
+bool LessIgnoringCase(const std::string& a, const std::string& b) {
+    return strcasecmp(a.c_str(), b.c_str()) < 0;
+}
+} // namespace
+
+bool CMirtDoc::RecordFindingChange(CSpellError* pError, int32_t nIndex) {
+    CLock lock(m_lock);
+    if (pError == nullptr || nIndex < -1 ||
+        (nIndex >= 0 && static_cast<size_t>(nIndex) >= pError->m_suggestions.size()))
+        return false;
+    auto pAction = nIndex < 0 ? std::make_unique<CMirtUndoAction>(UNDO_IGNORE, pError->m_strWord,
+                                                                  pError->m_nCategory, "")
+                              : std::make_unique<CMirtUndoAction>(
+                                    UNDO_REPLACE, pError->m_strWord, pError->m_nCategory,
+                                    pError->m_suggestions[static_cast<size_t>(nIndex)]);
+    pAction->AddRecord(pError);
+    m_undoActions.push_back(std::move(pAction));
+    SetModifiedFlag();
+    return true;
+}
+
+void CMirtDoc::IgnoreAllWord(const std::string& strWord, int32_t nCategory) {
+    CLock lock(m_lock);
+    auto pAction = std::make_unique<CMirtUndoAction>(UNDO_IGNORE_ALL, strWord, nCategory, "");
+    m_dictionary.SetReplacement(strWord, nCategory, IGNORE_RULE);
+    for (CSpellFile* pFile : m_files)
+        pFile->IgnoreWord(strWord, nCategory, pAction.get());
+    m_undoActions.push_back(std::move(pAction));
+    SetModifiedFlag();
+}
+
+void CMirtDoc::ReplaceAllWord(const std::string& strWord, int32_t nCategory,
+                              const std::string& strReplacement) {
+    if (strReplacement == IGNORE_RULE) {
+        IgnoreAllWord(strWord, nCategory);
+        return;
+    }
+    CLock lock(m_lock);
+    auto pAction =
+        std::make_unique<CMirtUndoAction>(UNDO_REPLACE_ALL, strWord, nCategory, strReplacement);
+    m_dictionary.SetReplacement(strWord, nCategory, strReplacement);
+    for (CSpellFile* pFile : m_files)
+        pFile->ReplaceWord(strWord, nCategory, strReplacement, pAction.get());
+    m_undoActions.push_back(std::move(pAction));
+    SetModifiedFlag();
+}
+
+void CMirtDoc::IgnoreCallsTo(const std::string& strName) {
+    CLock lock(m_lock);
+    auto pAction = std::make_unique<CMirtUndoAction>(UNDO_IGNORE_CALLS, strName, -1, "");
+    m_ignoreCalls.SetAt(strName, "");
+    for (CSpellFile* pFile : m_files)
+        pFile->IgnoreCalls(strName, pAction.get());
+    m_undoActions.push_back(std::move(pAction));
+    SetModifiedFlag();
+}
+
+void CMirtDoc::RemoveIgnoredCall(const std::string& strName) {
+    CLock lock(m_lock);
+    m_ignoreCalls.RemoveKey(strName);
+    for (CSpellFile* pFile : m_files)
+        pFile->UnignoreCalls(strName);
+    SetModifiedFlag();
+}
+
+void CMirtDoc::RemoveIgnoredWord(const std::string& strWord, int32_t nCategory) {
+    CLock lock(m_lock);
+    m_dictionary.RemoveReplacement(strWord, nCategory);
+    for (CSpellFile* pFile : m_files)
+        pFile->UnignoreWord(strWord, nCategory);
+    SetModifiedFlag();
+}
+
+void CMirtDoc::RemoveDictionaryWord(const std::string& strWord, int32_t nCategory) {
+    CLock lock(m_lock);
+    std::string strValue;
+    if (!m_dictionary.LookupReplacement(strWord, nCategory, strValue))
+        return;
+    if (strValue == IGNORE_RULE) {
+        RemoveIgnoredWord(strWord, nCategory);
+        return;
+    }
+    m_dictionary.RemoveReplacement(strWord, nCategory);
+    for (CSpellFile* pFile : m_files)
+        pFile->UndoReplaceWord(strWord, nCategory, strValue);
+    SetModifiedFlag();
+}
+
+bool CMirtDoc::ImportDictionary(const std::string& strPath) {
+    CMirtDoc other(m_app);
+    if (!LoadOtherProject(m_app, other, strPath))
+        return false;
+    CLock lock(m_lock);
+    for (CSpellFile* pFile : m_files)
+        pFile->ClearIgnored();
+    m_dictionary.RemoveAll();
+    m_ignoreCalls.RemoveAll();
+    static constexpr int32_t contexts[3] = {1, 2, 4};
+    for (const auto& [strWord, strValue] : other.m_dictionary.GetEntries()) {
+        std::string texts[3];
+        CMirtUserDictionary::SplitValue(strValue, texts[0], texts[1], texts[2]);
+        for (int i = 0; i < 3; ++i)
+            if (!texts[i].empty())
+                ReplaceAllWord(strWord, contexts[i], texts[i]);
+    }
+    for (const auto& entry : other.m_ignoreCalls.GetEntries())
+        IgnoreCallsTo(entry.first);
+    SetModifiedFlag();
+    return true;
+}
+
+bool CMirtDoc::ExportWordList(const std::string& strPath) {
+    std::vector<std::string> words;
+    {
+        CLock lock(m_lock);
+        for (const CSpellFile* pFile : m_files) {
+            for (const CSpellError* pError : pFile->m_errors) {
+                if (!pError->IsCounting())
+                    continue;
+                auto it = std::lower_bound(words.begin(), words.end(), pError->m_strWord,
+                                           LessIgnoringCase);
+                // The spelling seen first stays.
+                if (it == words.end() || LessIgnoringCase(pError->m_strWord, *it))
+                    words.insert(it, pError->m_strWord);
+            }
+        }
+    }
+    std::string text;
+    for (const std::string& word : words)
+        text += word + "\n";
+    // A file the user may not write is refused, as opening it would be, rather than
+    // replaced.
+    SFileStatus status;
+    CAtomicFileWriter writer;
+    if ((GetFileStatus(strPath, status) && (status.bReadOnly || status.bDirectory)) ||
+        !writer.Open(strPath)) {
+        m_app.MessageBox("Cannot open file " + strPath);
+        return false;
+    }
+    if (!writer.Write(text) || !writer.Commit()) {
+        m_app.MessageBox("Cannot write file " + strPath + ": " + writer.GetError());
+        return false;
+    }
+    return true;
+}
+
+void CMirtDoc::UndoLast() {
+    {
+        CLock lock(m_lock);
+        if (m_undoActions.empty())
+            return;
+        std::unique_ptr<CMirtUndoAction> pAction = std::move(m_undoActions.back());
+        m_undoActions.pop_back();
+        pAction->Revert(*this);
+    }
+    NotifyViews(NOTIFY_REBUILD, 0);
+    SetModifiedFlag();
+}
+
+bool CMirtDoc::CanUndo() const {
+    CLock lock(m_lock);
+    return !m_undoActions.empty();
+}
+
+std::string CMirtDoc::GetUndoText() const {
+    CLock lock(m_lock);
+    if (m_undoActions.empty())
+        return "&Undo\tCtrl+Z";
+    return "&Undo " + m_undoActions.back()->Describe() + "\tCtrl+Z";
+}
+
+void CMirtDoc::DropUndoRecords(const CSpellFile* pFile) {
+    CLock lock(m_lock);
+    for (size_t i = m_undoActions.size(); i-- > 0;)
+        if (m_undoActions[i]->DropRecordsOfFile(pFile))
+            m_undoActions.erase(m_undoActions.begin() + static_cast<std::ptrdiff_t>(i));
+}
