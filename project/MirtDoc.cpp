@@ -14,10 +14,12 @@
 #include "project/MirtAppContext.h"
 #include "project/ParsingThread.h"
 #include "project/ProjectFile.h"
+#include "watch/DirChangesWatcher.h"
 
 CMirtDoc::CMirtDoc(CMirtAppContext& app) : m_app(app) {}
 
 CMirtDoc::~CMirtDoc() {
+    m_pWatcher.reset();
     StopCheckingThread();
     DeleteContents();
 }
@@ -34,6 +36,7 @@ bool CMirtDoc::OnNewDocument() {
     StartCheckingThread();
     m_options.m_nCheckOptions =
         m_app.GetSettings().GetInt("", "CheckOptions", DEFAULT_CHECK_OPTIONS);
+    RebuildWatcher();
     return true;
 }
 
@@ -53,6 +56,7 @@ bool CMirtDoc::OnOpenDocument(const std::string& strPath) {
     m_bModified = false;
     StopCheckingThread();
     StartCheckingThread();
+    RefreshFiles(true);
     if (m_app.m_bConsole && m_app.m_bReset) {
         ResetResults();
         m_app.m_bReset = 0;
@@ -212,6 +216,7 @@ void CMirtDoc::AddFolder(const std::string& strPath, const std::string& strMask,
     }
     NotifyViews(NOTIFY_REBUILD, 0);
     SetModifiedFlag();
+    RebuildWatcher();
 }
 
 void CMirtDoc::ToggleRun() {

@@ -15,7 +15,9 @@
 #include "project/MirtUndoAction.h"
 #include "project/SpellFile.h"
 #include "project/SpellFolder.h"
+#include "watch/WatchDirList.h"
 
+class CDirChangesWatcher;
 class CMirtAppContext;
 class CParsingThread;
 
@@ -105,6 +107,23 @@ public:
     bool SaveChanges();
     // --- end of decisions on findings ---
 
+    // ---- Keeping the project in step with the disk (MirtDocRefresh.cpp) ----
+    // Drops files gone from the disk, asks about files changed since their check and
+    // about new files in the project's folders, then rebuilds the watcher. Forced when a
+    // project is opened and after a run in the window; unforced on activation, when it
+    // runs only if the watcher saw a change (or there is no watcher).
+    void RefreshFiles(bool bForce);
+    // After the syntax associations changed: files whose syntax changed lose their
+    // check, and the user is offered to check them again.
+    void ReassociateFiles();
+    // The document side of "Add Files...": the files in the given order.
+    void AddFiles(const std::vector<std::string>& paths);
+    // The folders to watch: the project's folders, then the folder of each file.
+    CWatchDirList BuildWatchDirList() const;
+    // Replaces the watcher by a new one over BuildWatchDirList(); the old one goes first.
+    void RebuildWatcher();
+    // ---- end of the refresh block ----
+
     CSpellFiles m_files;
     CSpellFolders m_folders;
     std::vector<std::string> m_declinedFiles;
@@ -113,6 +132,7 @@ public:
     CMirtIgnoreCallsMap m_ignoreCalls;
     std::vector<std::unique_ptr<CMirtUndoAction>> m_undoActions; // oldest first
     std::unique_ptr<CParsingThread> m_pCheckThread;
+    std::unique_ptr<CDirChangesWatcher> m_pWatcher; // none until the first rebuild
     std::atomic<int32_t> m_bRunning{0};
     std::atomic<int32_t> m_bStarting{0};
 

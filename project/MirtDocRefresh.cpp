@@ -1,0 +1,180 @@
+// Keeping the project in step with the disk: the refresh pass, the pass after the
+// syntax associations changed, adding files, and the folder watcher.
+#include <algorithm>
+#include <set>
+
+#include "platform/FileStatus.h"
+#include "project/FolderScan.h"
+#include "project/MirtAppContext.h"
+#include "project/MirtDoc.h"
+#include "project/ParsingThread.h"
+#include "watch/DirChangesWatcher.h"
+
+namespace {
+using CLock = std::lock_guard<std::recursive_mutex>;
+
+// A question lists at most this many files; the rest is summed up by "    ...".
+constexpr size_t kMaxListedFiles = 12;
+
+const char* const kModifiedHeader = "The following files has been modified outside MIRT:\n";
+const char* const kAddedHeader = "The following files has been added to the project's folder(s):\n";
+const char* const kReassociatedHeader = "The following files are affected by syntax change:\n";
+const char* const kCheckQuestion = "Would you like to check spelling for those files?";
+const char* const kAddQuestion = "Would you like to add those files to the project?";
+
+std::string BuildFileListMessage(const std::string& strHeader,
+                                 const std::vector<std::string>& items,
+                                 const std::string& strQuestion) {
+    std::string text = strHeader;
+    for (size_t i = 0; i < items.size() && i < kMaxListedFiles; ++i)
+        text += "    " + items[i] + "\n";
+    if (items.size() > kMaxListedFiles)
+        text += "    ...\n";
+    return text + strQuestion;
+}
+
+bool AskYesNo(CMirtDoc& doc, const std::string& strText) {
+    return doc.GetApp().MessageBox(strText, MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+// Drops the files that are gone, takes over the read-only mark and raises the stored
+// modification times. Returns the checked files that changed since they were last seen;
+// a file never checked has nothing to check again, so it is not listed.
+std::vector<std::string> CompareFilesWithDisk(CMirtDoc& doc, bool& bMissing) {
+    CLock lock(doc.GetLock());
+    // Removing a file changes the list, so the walk goes over a copy that keeps each
+    // file alive until it has been looked at.
+    std::vector<CRefPtr<CSpellFile>> files(doc.m_files.begin(), doc.m_files.end());
+    std::vector<std::string> modified;
+    bMissing = false;
+    for (const CRefPtr<CSpellFile>& pFile : files) {
+        SFileStatus status;
+        if (!GetFileStatus(pFile->m_strPath, status)) {
+            doc.RemoveFile(pFile->m_strPath);
+            bMissing = true;
+            continue;
+        }
+        pFile->m_bReadOnly = status.bReadOnly ? 1 : 0;
+        if (pFile->m_tModified < status.tModified) {
+            pFile->m_tModified = status.tModified;
+            if (pFile->m_tChecked != 0)
+                modified.push_back(pFile->m_strPath);
+        }
+    }
+    return modified;
+}
+
+// Files in the project's folders that are neither in the project nor declined, in
+// scan order; a file matched by several masks or folders is listed once.
+std::vector<std::string> CollectAddedFiles(const CMirtDoc& doc) {
+    CLock lock(doc.GetLock());
+    std::vector<std::string> found;
+    for (const auto& pFolder : doc.m_folders)
+        for (const std::string& strMask : SplitMasks(pFolder->m_strMask))
+            ScanFolder(found, pFolder->m_strPath, strMask, pFolder->m_bIncludeSubfolders != 0);
+    std::set<std::string> known(doc.m_declinedFiles.begin(), doc.m_declinedFiles.end());
+    for (const CSpellFile* pFile : doc.m_files)
+        known.insert(pFile->m_strPath);
+    std::vector<std::string> added;
+    for (std::string& strPath : found)
+        if (known.insert(strPath).second)
+            added.push_back(std::move(strPath));
+    return added;
+}
+
+void OfferAddedFiles(CMirtDoc& doc, const std::vector<std::string>& added) {
+    CMirtAppContext& app = doc.GetApp();
+    if (added.empty() || !app.m_bUpdate)
+        return;
+    if (!app.m_bConsole &&
+        !AskYesNo(doc, BuildFileListMessage(kAddedHeader, added, kAddQuestion))) {
+        CLock lock(doc.GetLock());
+        doc.m_declinedFiles.insert(doc.m_declinedFiles.end(), added.begin(), added.end());
+        // The declined paths are stored with the project.
+        doc.SetModifiedFlag();
+        return;
+    }
+    for (const std::string& strPath : added)
+        doc.AddFile(strPath);
+    doc.NotifyViews(NOTIFY_REBUILD, 0);
+    doc.SetModifiedFlag();
+}
+
+// The folder part of a full path without its trailing separator; the root stays "/".
+std::string FolderOf(const std::string& strPath) {
+    size_t nSlash = strPath.rfind('/');
+    if (nSlash == std::string::npos)
+        return "";
+    return nSlash == 0 ? "/" : strPath.substr(0, nSlash);
+}
+} // namespace
+
+void CMirtDoc::RefreshFiles(bool bForce) {
+    if (m_bRunning)
+        return;
+    if (!bForce && m_pWatcher && !m_pWatcher->HasChanged())
+        return;
+    bool bMissing = false;
+    std::vector<std::string> modified = CompareFilesWithDisk(*this, bMissing);
+    if (bMissing) {
+        NotifyViews(NOTIFY_REBUILD, 0);
+        SetModifiedFlag();
+    }
+    // In console mode nobody could be asked, and the run checks changed files anyway.
+    if (!modified.empty() && !m_app.m_bConsole &&
+        AskYesNo(*this, BuildFileListMessage(kModifiedHeader, modified, kCheckQuestion))) {
+        // The forced refresh at the end of this run looks for new files and rebuilds
+        // the watcher.
+        m_bRunning = 1;
+        if (m_pCheckThread)
+            m_pCheckThread->PostRun();
+        return;
+    }
+    OfferAddedFiles(*this, CollectAddedFiles(*this));
+    RebuildWatcher();
+}
+
+void CMirtDoc::ReassociateFiles() {
+    std::vector<std::string> names;
+    {
+        CLock lock(m_lock);
+        for (CSpellFile* pFile : m_files)
+            if (pFile->ReassociateSyntax(GetParsers()))
+                names.push_back(pFile->GetDisplayName());
+    }
+    if (names.empty())
+        return;
+    // The list is rebuilt before the question so that the user sees the files reset.
+    NotifyViews(NOTIFY_REBUILD, 0);
+    SetModifiedFlag();
+    if (!m_bRunning &&
+        AskYesNo(*this, BuildFileListMessage(kReassociatedHeader, names, kCheckQuestion)))
+        ToggleRun();
+}
+
+void CMirtDoc::AddFiles(const std::vector<std::string>& paths) {
+    for (const std::string& strPath : paths)
+        AddFile(strPath);
+    NotifyViews(NOTIFY_REBUILD, 0);
+    SetModifiedFlag();
+    RebuildWatcher();
+}
+
+CWatchDirList CMirtDoc::BuildWatchDirList() const {
+    CLock lock(m_lock);
+    CWatchDirList dirs;
+    for (const auto& pFolder : m_folders)
+        dirs.AddDir(pFolder->m_strPath, pFolder->m_bIncludeSubfolders);
+    for (const CSpellFile* pFile : m_files) {
+        std::string strFolder = FolderOf(pFile->m_strPath);
+        if (!strFolder.empty())
+            dirs.AddDir(strFolder, 0);
+    }
+    return dirs;
+}
+
+void CMirtDoc::RebuildWatcher() {
+    CWatchDirList dirs = BuildWatchDirList();
+    m_pWatcher.reset();
+    m_pWatcher = std::make_unique<CDirChangesWatcher>(dirs);
+}
