@@ -23,6 +23,7 @@
 #include "platform/ConsoleOutput.h"
 #include "platform/FileStatus.h"
 #include "platform/SettingsStore.h"
+#include "platform/TextList.h"
 #include "project/FolderScan.h"
 #include "project/MirtDoc.h"
 
@@ -120,7 +121,7 @@ bool CMirtApp::AddFolders(const CMirtCommandLineInfo& cmdInfo) {
             return false;
         }
         std::vector<std::string> files;
-        for (const std::string& mask : SplitMasks(strMask))
+        for (const std::string& mask : SplitList(strMask))
             ScanFolder(files, resolved, mask, true);
         m_pDoc->AddFolder(resolved, strMask, 1, files);
     }

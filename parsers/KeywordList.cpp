@@ -57,6 +57,10 @@ bool CKeywordList::LoadFromFile(const std::string& strPath) {
     m_pOwned.reset();
     m_pData = nullptr;
     m_nSize = 0;
+    // A pipe would block the open: only a regular file is opened at all.
+    struct stat pathStatus {};
+    if (stat(strPath.c_str(), &pathStatus) != 0 || !S_ISREG(pathStatus.st_mode))
+        return false;
     FILE* pFile = std::fopen(strPath.c_str(), "rb");
     if (pFile == nullptr)
         return false;

@@ -9,6 +9,7 @@
 #include "parsers/KeywordList.h"
 #include "parsers/WordCategory.h"
 #include "platform/SettingsStore.h"
+#include "platform/TextList.h"
 
 namespace {
 // Code separators, read as one C string literal: blanks, the double quote, the
@@ -301,6 +302,7 @@ size_t CMirtParser::ScanCommentDelimiter(SScanState& s, size_t i) {
 // Drops what reads as a file name, a path, a markup tag or a %name% variable, and the
 // file's own title in comments.
 void CMirtParser::ApplyPostFilters(CWordList& words) const {
+    std::vector<bool> remove(words.size());
     for (size_t k = words.size(); k-- > 0;) {
         const SWord& w = words[k];
         if (w.nCategory != CATEGORY_LANGUAGE && w.nCategory != CATEGORY_COMMENT)
@@ -308,18 +310,30 @@ void CMirtParser::ApplyPostFilters(CWordList& words) const {
         const char b = w.chBefore;
         const char a = w.chAfter;
         if (b == '.' && w.strWord.size() <= 3) {
-            size_t nFirst = k > 0 ? k - 1 : k;
-            words.erase(words.begin() + static_cast<ptrdiff_t>(nFirst),
-                        words.begin() + static_cast<ptrdiff_t>(k) + 1);
-            k = nFirst;
+            remove[k] = true;
+            if (k > 0)
+                remove[--k] = true; // the name before its extension
         } else if (IsSlash(b) || IsSlash(a) || (b == '<' && a == '>') || (b == '%' && a == '%')) {
-            words.erase(words.begin() + static_cast<ptrdiff_t>(k));
+            remove[k] = true;
         }
     }
-    for (size_t k = words.size(); k-- > 0;)
-        if (words[k].nCategory == CATEGORY_COMMENT &&
-            EqualsNoCase(words[k].strWord, m_strFileTitle))
-            words.erase(words.begin() + static_cast<ptrdiff_t>(k));
+    EraseMarked(words, remove);
+    std::erase_if(words, [this](const SWord& w) {
+        return w.nCategory == CATEGORY_COMMENT && EqualsNoCase(w.strWord, m_strFileTitle);
+    });
+}
+
+// Removes the marked words in one pass, so that a line with many of them stays linear.
+void CMirtParser::EraseMarked(CWordList& words, const std::vector<bool>& remove) {
+    size_t nKept = 0;
+    for (size_t k = 0; k < words.size(); ++k) {
+        if (remove[k])
+            continue;
+        if (nKept != k)
+            words[nKept] = std::move(words[k]);
+        ++nKept;
+    }
+    words.resize(nKept);
 }
 
 int CMirtParser::MatchToken(const std::string& strText, size_t nPos,
@@ -504,18 +518,22 @@ bool CMirtParser::MatchesFileName(const std::string& strPath) const {
     return std::find(m_extensions.begin(), m_extensions.end(), ext) != m_extensions.end();
 }
 
+void CMirtParser::SetTokens(const SSyntaxTokens& tokens) {
+    m_strStringStart = tokens.pszStringStart;
+    m_strStringEnd = tokens.pszStringEnd;
+    m_strStringStart1 = tokens.pszStringStart1;
+    m_strStringEnd1 = tokens.pszStringEnd1;
+    m_strBlockCommentStart = tokens.pszBlockCommentStart;
+    m_strBlockCommentEnd = tokens.pszBlockCommentEnd;
+    m_strBlockCommentStart1 = tokens.pszBlockCommentStart1;
+    m_strBlockCommentEnd1 = tokens.pszBlockCommentEnd1;
+    m_strLineComment = tokens.pszLineComment;
+    m_strLineComment1 = tokens.pszLineComment1;
+    m_chEscape = tokens.chEscape;
+}
+
 void CMirtParser::SetExtensions(const std::string& strText) {
-    m_extensions.clear();
-    std::string piece;
-    for (char c : strText + " ") {
-        if (c == ' ' || c == ',' || c == ';') {
-            if (!piece.empty())
-                m_extensions.push_back(piece);
-            piece.clear();
-        } else {
-            piece += c;
-        }
-    }
+    m_extensions = SplitList(strText);
 }
 
 std::string CMirtParser::GetExtensionsText() const {

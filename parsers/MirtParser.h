@@ -18,6 +18,21 @@ class CSettingsStore;
 
 using CCharSet = std::array<bool, 256>;
 
+// The delimiters of a syntax as one table; an empty token disables its construct.
+struct SSyntaxTokens {
+    const char* pszStringStart = "";
+    const char* pszStringEnd = "";
+    const char* pszStringStart1 = "";
+    const char* pszStringEnd1 = "";
+    const char* pszBlockCommentStart = "";
+    const char* pszBlockCommentEnd = "";
+    const char* pszBlockCommentStart1 = "";
+    const char* pszBlockCommentEnd1 = "";
+    const char* pszLineComment = "";
+    const char* pszLineComment1 = "";
+    char chEscape = '\\';
+};
+
 class CMirtParser {
 public:
     CMirtParser();
@@ -59,6 +74,9 @@ public:
     void SetExtensions(const std::string& strText);
     std::string GetExtensionsText() const;
     void LoadExtensions(const CSettingsStore& settings);
+    // Sets all ten delimiter tokens and the escape character from the table.
+    void SetTokens(const SSyntaxTokens& tokens);
+    static void EraseMarked(CWordList& words, const std::vector<bool>& remove);
     void SaveExtensions(CSettingsStore& settings) const;
 
     CMirtDoc* m_pDoc = nullptr;

@@ -11,10 +11,11 @@ namespace {
 constexpr int32_t kId = 0;
 constexpr const char* kName = "C/C++/C#";
 constexpr const char* kExtensions = "cpp c cs h odl idl";
-constexpr const char* kStringDelimiter = "\"";
-constexpr const char* kBlockCommentStart = "/*";
-constexpr const char* kBlockCommentEnd = "*/";
-constexpr const char* kLineComment = "//";
+constexpr SSyntaxTokens kTokens = {.pszStringStart = "\"",
+                                   .pszStringEnd = "\"",
+                                   .pszBlockCommentStart = "/*",
+                                   .pszBlockCommentEnd = "*/",
+                                   .pszLineComment = "//"};
 // Not a separator inside string literals, so a menu text such as "&File" stays whole.
 constexpr char kAccelerator = '&';
 // Lines naming another file to read hold no text to check.
@@ -23,11 +24,7 @@ constexpr std::string_view kWhiteSpace = " \t\r\n\v\f";
 } // namespace
 
 CMirtParserCpp::CMirtParserCpp() {
-    m_strStringStart = kStringDelimiter;
-    m_strStringEnd = kStringDelimiter;
-    m_strBlockCommentStart = kBlockCommentStart;
-    m_strBlockCommentEnd = kBlockCommentEnd;
-    m_strLineComment = kLineComment;
+    SetTokens(kTokens);
     m_stringSeparators[static_cast<unsigned char>(kAccelerator)] = false;
     SetExtensions(kExtensions);
 }
@@ -55,17 +52,18 @@ void CMirtParserCpp::ParseLine(std::string strLine, CWordList& words) {
     CMirtParser::ParseLine(std::move(strLine), words);
     // A "%" before a string word marks a printf format (%s, %d); a "." before a comment
     // word joins it to the word before into a dotted name (CMainFrame.OnCreate).
+    std::vector<bool> remove(words.size());
     for (size_t k = words.size(); k-- > 0;) {
         const SWord& w = words[k];
         if (w.nCategory == CATEGORY_LANGUAGE && w.chBefore == '%') {
-            words.erase(words.begin() + static_cast<ptrdiff_t>(k));
+            remove[k] = true;
         } else if (w.nCategory == CATEGORY_COMMENT && w.chBefore == '.') {
-            size_t nFirstRemoved = k > 0 ? k - 1 : k;
-            words.erase(words.begin() + static_cast<ptrdiff_t>(nFirstRemoved),
-                        words.begin() + static_cast<ptrdiff_t>(k) + 1);
-            k = nFirstRemoved;
+            remove[k] = true;
+            if (k > 0)
+                remove[--k] = true;
         }
     }
+    EraseMarked(words, remove);
 }
 
 int CMirtParserCpp::CheckLanguageWord(const std::string& strWord,

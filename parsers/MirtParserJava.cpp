@@ -7,21 +7,16 @@ namespace {
 constexpr int32_t kId = 2;
 constexpr const char* kName = "JAVA";
 constexpr const char* kExtensions = "java";
-constexpr const char* kStringDelimiter = "\"";
-constexpr const char* kBlockCommentStart = "/*";
-constexpr const char* kBlockCommentEnd = "*/";
-constexpr const char* kLineComment = "//";
-constexpr char kEscape = '\\';
+constexpr SSyntaxTokens kTokens = {.pszStringStart = "\"",
+                                   .pszStringEnd = "\"",
+                                   .pszBlockCommentStart = "/*",
+                                   .pszBlockCommentEnd = "*/",
+                                   .pszLineComment = "//"};
 constexpr int kOwnKeywords = KEYWORDS_JAVA;
 } // namespace
 
 CMirtParserJava::CMirtParserJava() {
-    m_strStringStart = kStringDelimiter;
-    m_strStringEnd = kStringDelimiter;
-    m_strBlockCommentStart = kBlockCommentStart;
-    m_strBlockCommentEnd = kBlockCommentEnd;
-    m_strLineComment = kLineComment;
-    m_chEscape = kEscape;
+    SetTokens(kTokens);
     SetExtensions(kExtensions);
 }
 

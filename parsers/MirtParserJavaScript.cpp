@@ -5,23 +5,17 @@ namespace {
 constexpr int32_t kId = 5;
 constexpr const char* kName = "JavaScript";
 constexpr const char* kExtensions = "js";
-constexpr const char* kStringDelimiter = "\"";
-constexpr const char* kStringDelimiter1 = "'";
-constexpr const char* kBlockCommentStart = "/*";
-constexpr const char* kBlockCommentEnd = "*/";
-constexpr const char* kLineComment = "//";
-constexpr char kEscape = '\\';
+constexpr SSyntaxTokens kTokens = {.pszStringStart = "\"",
+                                   .pszStringEnd = "\"",
+                                   .pszStringStart1 = "'",
+                                   .pszStringEnd1 = "'",
+                                   .pszBlockCommentStart = "/*",
+                                   .pszBlockCommentEnd = "*/",
+                                   .pszLineComment = "//"};
 } // namespace
 
 CMirtParserJavaScript::CMirtParserJavaScript() {
-    m_strStringStart = kStringDelimiter;
-    m_strStringEnd = kStringDelimiter;
-    m_strStringStart1 = kStringDelimiter1;
-    m_strStringEnd1 = kStringDelimiter1;
-    m_strBlockCommentStart = kBlockCommentStart;
-    m_strBlockCommentEnd = kBlockCommentEnd;
-    m_strLineComment = kLineComment;
-    m_chEscape = kEscape;
+    SetTokens(kTokens);
     SetExtensions(kExtensions);
 }
 

@@ -8,9 +8,8 @@ namespace {
 constexpr int32_t kId = 7;
 constexpr const char* kName = "Perl";
 constexpr const char* kExtensions = "pl pm";
-constexpr const char* kStringDelimiter = "\"";
-constexpr const char* kLineComment = "#";
-constexpr char kEscape = '\\';
+constexpr SSyntaxTokens kTokens = {
+    .pszStringStart = "\"", .pszStringEnd = "\"", .pszLineComment = "#"};
 constexpr int kOwnKeywords = KEYWORDS_PERL;
 // Any line starting with this opens a POD block; only the exact line "=cut" closes it.
 constexpr char kPodCommand = '=';
@@ -28,10 +27,7 @@ bool IsSigil(char c) {
 } // namespace
 
 CMirtParserPerl::CMirtParserPerl() {
-    m_strStringStart = kStringDelimiter;
-    m_strStringEnd = kStringDelimiter;
-    m_strLineComment = kLineComment;
-    m_chEscape = kEscape;
+    SetTokens(kTokens);
     SetExtensions(kExtensions);
 }
 

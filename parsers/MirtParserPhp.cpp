@@ -10,12 +10,13 @@ namespace {
 constexpr int32_t kId = 8;
 constexpr const char* kName = "PHP";
 constexpr const char* kExtensions = "php";
-constexpr const char* kStringDelimiter = "\"";
-constexpr const char* kStringDelimiter1 = "'";
-constexpr const char* kBlockCommentStart = "/*";
-constexpr const char* kBlockCommentEnd = "*/";
-constexpr const char* kLineComment = "//";
-constexpr char kEscape = '\\';
+constexpr SSyntaxTokens kTokens = {.pszStringStart = "\"",
+                                   .pszStringEnd = "\"",
+                                   .pszStringStart1 = "'",
+                                   .pszStringEnd1 = "'",
+                                   .pszBlockCommentStart = "/*",
+                                   .pszBlockCommentEnd = "*/",
+                                   .pszLineComment = "//"};
 constexpr int kOwnKeywords = KEYWORDS_PHP;
 // Matched exactly: "<?PHP" does not open a block.
 constexpr const char* kPhpStart = "<?php";
@@ -30,14 +31,7 @@ bool IsWhiteSpace(char c) {
 // With no string separators a literal's whole content is one word, which is then read
 // again as HTML text.
 CMirtParserPhp::CMirtParserPhp() {
-    m_strStringStart = kStringDelimiter;
-    m_strStringEnd = kStringDelimiter;
-    m_strStringStart1 = kStringDelimiter1;
-    m_strStringEnd1 = kStringDelimiter1;
-    m_strBlockCommentStart = kBlockCommentStart;
-    m_strBlockCommentEnd = kBlockCommentEnd;
-    m_strLineComment = kLineComment;
-    m_chEscape = kEscape;
+    SetTokens(kTokens);
     m_stringSeparators.fill(false);
     SetExtensions(kExtensions);
 }

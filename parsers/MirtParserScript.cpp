@@ -7,11 +7,11 @@
 #include "parsers/WordCategory.h"
 
 namespace {
-constexpr const char* kStringDelimiter = "\"";
-constexpr const char* kBlockCommentStart = "/*";
-constexpr const char* kBlockCommentEnd = "*/";
-constexpr const char* kLineComment = "//";
-constexpr char kEscape = '\\';
+constexpr SSyntaxTokens kTokens = {.pszStringStart = "\"",
+                                   .pszStringEnd = "\"",
+                                   .pszBlockCommentStart = "/*",
+                                   .pszBlockCommentEnd = "*/",
+                                   .pszLineComment = "//"};
 // CreateObject("Scripting.FileSystemObject") and new ActiveXObject("...") leave this
 // code part right before a literal that names a program, not text to check.
 constexpr std::string_view kObjectPart = "Object";
@@ -20,31 +20,23 @@ constexpr char kEntityEnd = ';';
 } // namespace
 
 CMirtParserScript::CMirtParserScript() {
-    m_strStringStart = kStringDelimiter;
-    m_strStringEnd = kStringDelimiter;
-    m_strBlockCommentStart = kBlockCommentStart;
-    m_strBlockCommentEnd = kBlockCommentEnd;
-    m_strLineComment = kLineComment;
-    m_chEscape = kEscape;
+    SetTokens(kTokens);
 }
 
 void CMirtParserScript::ParseLine(std::string strLine, CWordList& words) {
     CMirtParser::ParseLine(std::move(strLine), words);
+    std::vector<bool> remove(words.size());
     for (size_t k = 0; k < words.size(); ++k) {
         if (words[k].nCategory != CATEGORY_CODE || words[k].strWord != kObjectPart)
             continue;
-        size_t nEnd = k + 1;
-        while (nEnd < words.size() && words[nEnd].nCategory == CATEGORY_LANGUAGE)
-            ++nEnd;
-        words.erase(words.begin() + static_cast<ptrdiff_t>(k) + 1,
-                    words.begin() + static_cast<ptrdiff_t>(nEnd));
+        while (k + 1 < words.size() && words[k + 1].nCategory == CATEGORY_LANGUAGE)
+            remove[++k] = true;
     }
-    for (size_t k = words.size(); k-- > 0;) {
-        const SWord& w = words[k];
-        if (w.nCategory == CATEGORY_LANGUAGE && w.chBefore == kEntityStart &&
-            w.chAfter == kEntityEnd)
-            words.erase(words.begin() + static_cast<ptrdiff_t>(k));
-    }
+    EraseMarked(words, remove);
+    std::erase_if(words, [](const SWord& w) {
+        return w.nCategory == CATEGORY_LANGUAGE && w.chBefore == kEntityStart &&
+               w.chAfter == kEntityEnd;
+    });
 }
 
 int CMirtParserScript::CheckCommentWord(const std::string& strWord,

@@ -7,20 +7,16 @@ namespace {
 constexpr int32_t kId = 1;
 constexpr const char* kName = "VB";
 constexpr const char* kExtensions = "vb frm ctl pag dsr bas cls res";
-constexpr const char* kStringDelimiter = "\"";
 // Only the apostrophe starts a comment: a line beginning with Rem is read as code.
-constexpr const char* kLineComment = "'";
-constexpr char kEscape = '\\';
+constexpr SSyntaxTokens kTokens = {
+    .pszStringStart = "\"", .pszStringEnd = "\"", .pszLineComment = "'"};
 // Not a separator inside string literals, so a caption such as "&File" stays whole.
 constexpr char kAccelerator = '&';
 constexpr int kOwnKeywords = KEYWORDS_VB;
 } // namespace
 
 CMirtParserVb::CMirtParserVb() {
-    m_strStringStart = kStringDelimiter;
-    m_strStringEnd = kStringDelimiter;
-    m_strLineComment = kLineComment;
-    m_chEscape = kEscape;
+    SetTokens(kTokens);
     m_stringSeparators[static_cast<unsigned char>(kAccelerator)] = false;
     SetExtensions(kExtensions);
 }

@@ -5,19 +5,13 @@ namespace {
 constexpr int32_t kId = 4;
 constexpr const char* kName = "VBScript";
 constexpr const char* kExtensions = "vbs";
-constexpr const char* kStringDelimiter = "\"";
-constexpr const char* kLineComment = "'";
-// A backslash is an ordinary character in a VBScript literal.
-constexpr char kNoEscape = 0;
+// No block comments, and a backslash is an ordinary character in a literal.
+constexpr SSyntaxTokens kTokens = {
+    .pszStringStart = "\"", .pszStringEnd = "\"", .pszLineComment = "'", .chEscape = 0};
 } // namespace
 
 CMirtParserVbScript::CMirtParserVbScript() {
-    m_strStringStart = kStringDelimiter;
-    m_strStringEnd = kStringDelimiter;
-    m_strBlockCommentStart.clear();
-    m_strBlockCommentEnd.clear();
-    m_strLineComment = kLineComment;
-    m_chEscape = kNoEscape;
+    SetTokens(kTokens);
     SetExtensions(kExtensions);
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 constexpr size_t kMaxValueLength = 255;
@@ -38,6 +39,11 @@ bool IsQuote(char c) {
 
 bool CIniFile::Load(const std::string& strPath) {
     m_sections.clear();
+    // A folder or a pipe named like a syntax file is no text to read (a pipe would
+    // block the open).
+    struct stat status {};
+    if (stat(strPath.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+        return false;
     std::unique_ptr<FILE, int (*)(FILE*)> pFile(std::fopen(strPath.c_str(), "rb"), &std::fclose);
     if (!pFile)
         return false;

@@ -48,18 +48,3 @@ void ScanFolder(std::vector<std::string>& list, const std::string& strFolder,
     std::set<std::string> visited;
     Scan(list, strFolder, strMask, bIncludeSubfolders, visited);
 }
-
-std::vector<std::string> SplitMasks(const std::string& strMasks) {
-    std::vector<std::string> masks;
-    std::string piece;
-    for (char c : strMasks + " ") {
-        if (c == ' ' || c == ',' || c == ';') {
-            if (!piece.empty())
-                masks.push_back(piece);
-            piece.clear();
-        } else {
-            piece += c;
-        }
-    }
-    return masks;
-}

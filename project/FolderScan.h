@@ -1,4 +1,4 @@
-// Collects the files of a folder that match a mask, and splits mask strings.
+// Collects the files of a folder that match a mask.
 #pragma once
 
 #include <string>
@@ -10,6 +10,3 @@
 // read contributes nothing.
 void ScanFolder(std::vector<std::string>& list, const std::string& strFolder,
                 const std::string& strMask, bool bIncludeSubfolders);
-
-// Splits at blanks, commas and semicolons; runs of them count as one.
-std::vector<std::string> SplitMasks(const std::string& strMasks);

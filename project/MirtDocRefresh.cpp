@@ -4,6 +4,7 @@
 #include <set>
 
 #include "platform/FileStatus.h"
+#include "platform/TextList.h"
 #include "project/FolderScan.h"
 #include "project/MirtAppContext.h"
 #include "project/MirtDoc.h"
@@ -70,7 +71,7 @@ std::vector<std::string> CollectAddedFiles(const CMirtDoc& doc) {
     CLock lock(doc.GetLock());
     std::vector<std::string> found;
     for (const auto& pFolder : doc.m_folders)
-        for (const std::string& strMask : SplitMasks(pFolder->m_strMask))
+        for (const std::string& strMask : SplitList(pFolder->m_strMask))
             ScanFolder(found, pFolder->m_strPath, strMask, pFolder->m_bIncludeSubfolders != 0);
     std::set<std::string> known(doc.m_declinedFiles.begin(), doc.m_declinedFiles.end());
     for (const CSpellFile* pFile : doc.m_files)
@@ -174,7 +175,11 @@ CWatchDirList CMirtDoc::BuildWatchDirList() const {
 }
 
 void CMirtDoc::RebuildWatcher() {
-    CWatchDirList dirs = BuildWatchDirList();
     m_pWatcher.reset();
+    // Only the window asks the watcher (when it becomes active again); a batch run
+    // would only pay for watching the whole tree.
+    if (m_app.m_bConsole)
+        return;
+    CWatchDirList dirs = BuildWatchDirList();
     m_pWatcher = std::make_unique<CDirChangesWatcher>(dirs);
 }

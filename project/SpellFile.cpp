@@ -132,10 +132,12 @@ void CSpellFile::ReplaceWord(const std::string& strWord, int32_t nCategory,
         CSpellError* p = *it;
         if (!MatchesWord(p, strWord, nCategory))
             continue;
-        p->m_bIgnored = 0;
-        auto found = std::find(p->m_suggestions.begin(), p->m_suggestions.end(), strReplacement);
+        // Recorded before anything changes, so that undo brings back a finding the user
+        // had ignored by hand.
         if (pRecorder)
             pRecorder->AddRecord(p);
+        p->m_bIgnored = 0;
+        auto found = std::find(p->m_suggestions.begin(), p->m_suggestions.end(), strReplacement);
         if (found != p->m_suggestions.end()) {
             p->m_nChosen = static_cast<int32_t>(found - p->m_suggestions.begin());
         } else {

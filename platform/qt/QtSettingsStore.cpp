@@ -5,8 +5,10 @@
 #include <QStringList>
 
 namespace {
-// A value name such as "C/C++/C#" stays one key inside its section: QSettings writes
-// the slashes of a key escaped, and reads them back the same way.
+// A value name such as "C/C++/C#" stays one key inside its section: QSettings takes
+// its slashes as group separators but writes the whole path below the section as one
+// key, and reads it back the same way. Names that differ only in repeated or trailing
+// slashes share one value.
 QString KeyOf(const std::string& strSection, const std::string& strName) {
     QString name = QString::fromStdString(strName);
     if (strSection.empty())

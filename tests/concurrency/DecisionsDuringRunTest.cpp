@@ -7,31 +7,25 @@
 #include <thread>
 
 #include "project/MirtDoc.h"
-#include "tests/support/CheckFakes.h"
-#include "tests/support/TempDir.h"
-#include "tests/support/TestApp.h"
+#include "tests/support/DocFixture.h"
 
 namespace {
 constexpr int kFiles = 12;
 constexpr int kLines = 40;
 constexpr int kMaxRounds = 400;
 
-class DecisionsDuringRun : public ::testing::Test {
+class DecisionsDuringRun : public CDocTest {
 protected:
     void SetUp() override {
-        app.m_parsers.Add(std::make_unique<CTokenParser>());
-        app.m_pEngine = &engine;
-        doc.OnNewDocument();
-        doc.AddView(&view);
+        CDocTest::SetUp();
         doc.m_options.m_nCheckOptions = 7;
         std::string text;
         for (int i = 0; i < kLines; ++i)
             text += "1:teh 2:teh@TRACE 4:wrod\n";
         for (int i = 0; i < kFiles; ++i)
             doc.AddFile(dir.WriteFile("f" + std::to_string(i) + ".txt", text));
-        engine.misspelt["wrod"] = {"word", "ward"};
+        engine.Reject("wrod", {"word", "ward"});
     }
-    void TearDown() override { doc.RemoveView(&view); }
 
     // One finding of the project, chosen by a counter, or null while there is none.
     CSpellError* Pick(int n) {
@@ -41,6 +35,13 @@ protected:
         return nullptr;
     }
 
+    // What the engine proposes for the words of the files.
+    static std::vector<std::string> SuggestionsOf(const std::string& strWord) {
+        if (strWord == "wrod")
+            return {"word", "ward"};
+        return {"the", "ten"};
+    }
+
     // Every finding as the run made it, and no rule in force.
     bool IsUntouched() {
         if (doc.m_dictionary.GetCount() != 0 || doc.m_ignoreCalls.GetCount() != 0)
@@ -48,7 +49,7 @@ protected:
         for (CSpellFile* pFile : doc.m_files)
             for (const CSpellError* pError : pFile->m_errors)
                 if (pError->m_bIgnored != 0 || pError->m_nChosen != -1 ||
-                    pError->m_suggestions != engine.misspelt.at(pError->m_strWord))
+                    pError->m_suggestions != SuggestionsOf(pError->m_strWord))
                     return false;
         return true;
     }
@@ -83,11 +84,6 @@ protected:
 
     std::atomic<int> nRounds{0};
     int nBroken = 0;
-    CTempDir dir;
-    CTestApp app;
-    CScriptedEngine engine;
-    CMirtDoc doc{app};
-    CRecordingView view;
 };
 } // namespace
 
@@ -95,10 +91,10 @@ TEST_F(DecisionsDuringRun, UndoingEveryDecisionLeavesTheFindingsOfTheRun) {
     std::atomic<bool> bDone{false};
     // The run waits at its first word until some decisions were taken, so that the
     // two really overlap.
-    engine.onWord = [&](const std::string&) {
-        while (engine.asked.size() == 1 && nRounds < 6 && !bDone)
+    engine.SetOnWord([&](const std::string&) {
+        while (engine.GetAskedWords().size() == 1 && nRounds < 6 && !bDone)
             std::this_thread::yield();
-    };
+    });
     std::thread ui([&] { Decide(bDone); });
     doc.ToggleRun();
     SCheckStats stats;

@@ -7,21 +7,16 @@
 #include <thread>
 
 #include "project/MirtDoc.h"
-#include "tests/support/CheckFakes.h"
-#include "tests/support/TempDir.h"
-#include "tests/support/TestApp.h"
+#include "tests/support/DocFixture.h"
 
 namespace {
 constexpr int kFiles = 20;
 constexpr int kLines = 50;
 
-class RunWithCommands : public ::testing::Test {
+class RunWithCommands : public CDocTest {
 protected:
     void SetUp() override {
-        app.m_parsers.Add(std::make_unique<CTokenParser>());
-        app.m_pEngine = &engine;
-        doc.OnNewDocument();
-        doc.AddView(&view);
+        CDocTest::SetUp();
         doc.m_options.m_nCheckOptions = 7 | 16;
         std::string text;
         for (int i = 0; i < kLines; ++i)
@@ -29,7 +24,6 @@ protected:
         for (int i = 0; i < kFiles; ++i)
             doc.AddFile(dir.WriteFile("f" + std::to_string(i) + ".txt", text));
     }
-    void TearDown() override { doc.RemoveView(&view); }
 
     // What a results list and its commands do while a run goes on.
     void UseFindings(std::atomic<bool>& bDone) {
@@ -54,12 +48,6 @@ protected:
         doc.m_dictionary.SetReplacement("word" + std::to_string(nRound % 5), 2, "x");
         (void)doc.m_bRunning.load();
     }
-
-    CTempDir dir;
-    CTestApp app;
-    CScriptedEngine engine;
-    CMirtDoc doc{app};
-    CRecordingView view;
 };
 } // namespace
 
@@ -82,7 +70,7 @@ TEST_F(RunWithCommands, FindingsChangedDuringARunStayConsistent) {
 
 TEST_F(RunWithCommands, CancellingFromAnotherThreadStopsTheRun) {
     std::atomic<int> nWords{0};
-    engine.onWord = [&](const std::string&) { ++nWords; };
+    engine.SetOnWord([&](const std::string&) { ++nWords; });
     doc.ToggleRun();
     while (nWords < 10)
         std::this_thread::yield();
@@ -98,7 +86,7 @@ TEST_F(RunWithCommands, CancellingFromAnotherThreadStopsTheRun) {
 
 TEST_F(RunWithCommands, StoppingTheThreadDuringARunJoinsIt) {
     std::atomic<int> nWords{0};
-    engine.onWord = [&](const std::string&) { ++nWords; };
+    engine.SetOnWord([&](const std::string&) { ++nWords; });
     doc.ToggleRun();
     while (nWords < 5)
         std::this_thread::yield();

@@ -10,28 +10,13 @@
 #include "parsers/MirtParserRc.h"
 #include "tests/parsers/WordTable.h"
 #include "tests/support/FakeSpellEngine.h"
+#include "tests/support/KeywordEntries.h"
 
 namespace {
 using CStrings = std::vector<std::string>;
 
 const CKeywordList& English() {
     return GetKeywordList(KEYWORDS_ENGLISH);
-}
-
-CStrings EntriesOf(int nId) {
-    const CKeywordList& list = GetKeywordList(nId);
-    CStrings entries;
-    std::string entry;
-    for (uint32_t i = 0; i < list.GetSize(); ++i) {
-        char c = list.GetData()[i];
-        if (c == '\n') {
-            entries.push_back(entry);
-            entry.clear();
-        } else if (c != '\r') {
-            entry += c;
-        }
-    }
-    return entries;
 }
 
 class Checks : public ::testing::Test {
@@ -59,7 +44,7 @@ protected:
     // The first entry of the list that the base parser would send to the engine.
     std::string FirstEntryBaseAsksAbout(int nId,
                                         int (CMirtParser::*pCheck)(const std::string&, CStrings&)) {
-        for (const std::string& entry : EntriesOf(nId)) {
+        for (const std::string& entry : KeywordEntries(nId)) {
             if (!AcceptedUnasked(base, pCheck, entry))
                 return entry;
         }
@@ -225,7 +210,7 @@ TEST_F(Checks, CompoundTestAgreesWithTryingEverySplit) {
 
 TEST_F(Checks, ProfanityIsMaskedWithOneStarPerCharacter) {
     std::string word;
-    for (const std::string& entry : EntriesOf(KEYWORDS_PROFANITY))
+    for (const std::string& entry : KeywordEntries(KEYWORDS_PROFANITY))
         if (entry.size() == 5 && entry.find('-') == std::string::npos)
             word = entry;
     ASSERT_FALSE(word.empty()) << "the profanity list holds a five-letter word";

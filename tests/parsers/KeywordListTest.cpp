@@ -189,6 +189,10 @@ TEST(KeywordList, LoadFromFileFailsOnMissingOrUnreadableFiles) {
     EXPECT_FALSE(list.LoadFromFile(dir.MakeDir("folder")));
     EXPECT_EQ(list.GetSize(), 0u);
     EXPECT_FALSE(list.FindPrefix("o"));
+
+    // A pipe is refused before it is opened, so the load cannot block on it.
+    ASSERT_EQ(mkfifo((dir / "pipe").c_str(), 0600), 0);
+    EXPECT_FALSE(list.LoadFromFile(dir / "pipe"));
 }
 
 TEST(KeywordList, LoadFromFileFailsWithoutReadPermission) {

@@ -244,3 +244,18 @@ TEST(BaseScanner, WithoutDelimitersEverythingIsCode) {
     CMirtParser p;
     ExpectLine(p, "/* \"quoted text\" */", {{"quoted", K, 4, '"', ' '}, {"text", K, 11, ' ', '"'}});
 }
+
+TEST(BaseScanner, ALongLineWithManyFilteredWordsKeepsEveryOtherWordInOrder) {
+    auto parser = MakeBaseParser();
+    std::string line = "//";
+    for (int i = 0; i < 2000; ++i)
+        line += " keep" + std::to_string(i % 10) + " a/b x.cpp";
+    CWordList words;
+    parser->ParseLine(line, words);
+    // Comment words stay whole, digits included.
+    ASSERT_EQ(words.size(), 2000u);
+    for (size_t i = 0; i < words.size(); ++i) {
+        EXPECT_EQ(words[i].strWord, "keep" + std::to_string(i % 10));
+        EXPECT_EQ(words[i].nPos, static_cast<int32_t>(3 + 16 * i));
+    }
+}

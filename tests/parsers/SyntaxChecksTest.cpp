@@ -18,6 +18,7 @@
 #include "parsers/MirtParserVb.h"
 #include "parsers/MirtParserVbScript.h"
 #include "tests/support/FakeSpellEngine.h"
+#include "tests/support/KeywordEntries.h"
 
 namespace {
 using CStrings = std::vector<std::string>;
@@ -34,22 +35,6 @@ struct SListUse {
     std::set<int> comment;
     std::set<int> code;
 };
-
-CStrings EntriesOf(int nId) {
-    const CKeywordList& list = GetKeywordList(nId);
-    CStrings entries;
-    std::string entry;
-    for (uint32_t i = 0; i < list.GetSize(); ++i) {
-        char c = list.GetData()[i];
-        if (c == '\n') {
-            entries.push_back(entry);
-            entry.clear();
-        } else if (c != '\r') {
-            entry += c;
-        }
-    }
-    return entries;
-}
 
 class SyntaxChecks : public ::testing::Test {
 protected:
@@ -76,7 +61,7 @@ protected:
         return it->second;
     }
     std::string FindWordOnlyIn(int nId, CCheck pCheck) {
-        for (const std::string& entry : EntriesOf(nId)) {
+        for (const std::string& entry : KeywordEntries(nId)) {
             bool bElsewhere = false;
             for (int nOther : kSyntaxLists)
                 bElsewhere = bElsewhere || (nOther != nId && GetKeywordList(nOther).Find(entry));

@@ -6,6 +6,7 @@
 
 #include "platform/DirectoryList.h"
 #include "platform/FileStatus.h"
+#include "platform/TextList.h"
 #include "tests/support/TempDir.h"
 
 TEST(Wildcard, FollowsTheClassicRules) {
@@ -64,4 +65,11 @@ TEST(FileStatus, MissingFileHasNoStatus) {
     EXPECT_FALSE(GetFileStatus("/nonexistent/mirt/file", status));
     EXPECT_FALSE(GetFileStatus("", status));
     EXPECT_TRUE(IsReadOnlyFile("/nonexistent/mirt/file"));
+}
+
+TEST(SplitList, BlanksCommasAndSemicolonsInRuns) {
+    EXPECT_EQ(SplitList("*.cpp, *.h;;*.rc"), (std::vector<std::string>{"*.cpp", "*.h", "*.rc"}));
+    EXPECT_EQ(SplitList("c, cpp;;h"), (std::vector<std::string>{"c", "cpp", "h"}));
+    EXPECT_TRUE(SplitList(" ,; ").empty());
+    EXPECT_EQ(SplitList("a\tb"), (std::vector<std::string>{"a\tb"}));
 }

@@ -1,6 +1,8 @@
 // The INI reader: values as the classic profile rules give them to the syntax files.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "platform/IniFile.h"
 #include "tests/support/TempDir.h"
 
@@ -103,4 +105,12 @@ TEST(IniFile, LoadReadsAFileAndFailsOnAMissingOne) {
     EXPECT_FALSE(ini.Load(dir / "missing.ini"));
     EXPECT_EQ(ini.GetString("syntax", "Name"), "");
     EXPECT_FALSE(ini.Load(dir.Path()));
+}
+
+TEST(IniFile, FoldersAndPipesAreNotRead) {
+    CTempDir dir;
+    CIniFile ini;
+    EXPECT_FALSE(ini.Load(dir.MakeDir("folder.ini")));
+    ASSERT_EQ(mkfifo((dir / "pipe.ini").c_str(), 0600), 0);
+    EXPECT_FALSE(ini.Load(dir / "pipe.ini"));
 }

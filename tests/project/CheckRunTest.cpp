@@ -3,49 +3,17 @@
 #include <gtest/gtest.h>
 
 #include "project/MirtDoc.h"
-#include "tests/support/CheckFakes.h"
-#include "tests/support/TempDir.h"
-#include "tests/support/TestApp.h"
+#include "tests/support/DocFixture.h"
 
 namespace {
-class CheckRun : public ::testing::Test {
+class CheckRun : public CDocTest {
 protected:
-    void SetUp() override {
-        app.m_parsers.Add(std::make_unique<CTokenParser>());
-        app.m_pEngine = &engine;
-        doc.OnNewDocument();
-        doc.AddView(&view);
-    }
-    void TearDown() override { doc.RemoveView(&view); }
-
-    std::string Add(const std::string& name, const std::string& content) {
-        std::string path = dir.WriteFile(name, content);
-        SetFileTime(path, 1000000000);
-        doc.AddFile(path);
-        return path;
-    }
-    CSpellFile* File(size_t i) { return doc.m_files[i]; }
-    // Runs on this thread, as the checking thread would.
-    SCheckStats Run() {
-        doc.m_bRunning = 1;
-        doc.RunCheck();
-        SCheckStats stats;
-        bool bHadStats = false;
-        EXPECT_TRUE(view.WaitForRunEnd(&stats, &bHadStats));
-        return stats;
-    }
     std::string RunConsole() {
         app.m_bConsole = 1;
         testing::internal::CaptureStdout();
         Run();
         return testing::internal::GetCapturedStdout();
     }
-
-    CTempDir dir;
-    CTestApp app;
-    CScriptedEngine engine;
-    CMirtDoc doc{app};
-    CRecordingView view;
 };
 } // namespace
 
@@ -73,8 +41,8 @@ TEST_F(CheckRun, FindingsCarryWhereTheWordWasAndItsSuggestions) {
     EXPECT_EQ(stats.nFilesWithErrors, 1);
     EXPECT_EQ(stats.nSpellingLanguage, 1);
     EXPECT_EQ(stats.nSpellingCode, 1);
-    EXPECT_EQ(engine.nStarts, 1);
-    EXPECT_EQ(engine.nStops, 1);
+    EXPECT_EQ(engine.GetStartCount(), 1);
+    EXPECT_EQ(engine.GetStopCount(), 1);
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.m_bRunning, 0);
 }
@@ -83,7 +51,7 @@ TEST_F(CheckRun, OptionsZeroParseEveryFileButFindNothing) {
     doc.m_options.m_nCheckOptions = 0;
     std::string path = Add("a.txt", "1:teh 2:darn 4:teh\n");
     EXPECT_EQ(RunConsole(), path + " - OK\n");
-    EXPECT_TRUE(engine.asked.empty());
+    EXPECT_TRUE(engine.GetAskedWords().empty());
     EXPECT_TRUE(File(0)->m_errors.empty());
     EXPECT_EQ(File(0)->m_nStatus, 0);
 }
@@ -108,7 +76,7 @@ TEST_F(CheckRun, OnlyTheCategoriesOfTheOptionsAreChecked) {
     EXPECT_EQ(File(0)->m_errors[0]->m_nCategory, 2);
     EXPECT_EQ(File(0)->m_errors[1]->m_nCategory, 4);
     EXPECT_EQ(File(0)->m_errors[1]->m_nKind, KIND_PROFANITY);
-    EXPECT_EQ(engine.asked, (std::vector<std::string>{"teh"}));
+    EXPECT_EQ(engine.GetAskedWords(), (std::vector<std::string>{"teh"}));
 }
 
 TEST_F(CheckRun, IndecentWordThatIsAlsoMisspeltGivesOneProfanityFinding) {
@@ -118,23 +86,23 @@ TEST_F(CheckRun, IndecentWordThatIsAlsoMisspeltGivesOneProfanityFinding) {
     ASSERT_EQ(File(0)->m_errors.size(), 1u);
     EXPECT_EQ(File(0)->m_errors[0]->m_nKind, KIND_PROFANITY);
     EXPECT_EQ(File(0)->m_errors[0]->m_suggestions, (std::vector<std::string>{"****"}));
-    EXPECT_TRUE(engine.asked.empty());
+    EXPECT_TRUE(engine.GetAskedWords().empty());
     EXPECT_EQ(stats.nProfanityLanguage, 1);
     EXPECT_EQ(stats.nSpellingLanguage, 0);
 }
 
 TEST_F(CheckRun, MisspeltWordWithoutSuggestionsIsNoFinding) {
-    engine.misspelt["qzx"] = {};
+    engine.Reject("qzx", {});
     doc.m_options.m_nCheckOptions = 1;
     Add("a.txt", "1:qzx\n");
     Run();
-    EXPECT_EQ(engine.asked, (std::vector<std::string>{"qzx"}));
+    EXPECT_EQ(engine.GetAskedWords(), (std::vector<std::string>{"qzx"}));
     EXPECT_TRUE(File(0)->m_errors.empty());
 }
 
 TEST_F(CheckRun, DictionaryRulesApplyToNewFindings) {
     doc.m_options.m_nCheckOptions = 7;
-    engine.misspelt["wrod"] = {"word", "ward", "word"};
+    engine.Reject("wrod", {"word", "ward", "word"});
     doc.m_dictionary.SetReplacement("teh", 1, "<ignore>");
     doc.m_dictionary.SetReplacement("teh", 2, "THE");
     doc.m_dictionary.SetReplacement("wrod", 1, "word");
@@ -208,16 +176,16 @@ TEST_F(CheckRun, SecondRunFindsNothingToCheckUntilTheOptionsChange) {
     Run();
     EXPECT_EQ(RunConsole(), "All files already have been checked; use -r option to reset "
                             "spellchecking results\n");
-    EXPECT_EQ(engine.nStarts, 1);
+    EXPECT_EQ(engine.GetStartCount(), 1);
     doc.m_options.m_nCheckOptions = 3;
     EXPECT_EQ(RunConsole(), a + " - 1 error\n");
-    EXPECT_EQ(engine.nStarts, 2);
+    EXPECT_EQ(engine.GetStartCount(), 2);
 }
 
 TEST_F(CheckRun, EmptyProjectHasNothingToCheck) {
     doc.m_options.m_nCheckOptions = 1;
     EXPECT_EQ(RunConsole(), "Nothing to check\n");
-    EXPECT_EQ(engine.nStarts, 0);
+    EXPECT_EQ(engine.GetStartCount(), 0);
     testing::internal::CaptureStdout();
     doc.ToggleRun();
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "No files to check\n");
@@ -228,7 +196,7 @@ TEST_F(CheckRun, EmptyProjectHasNothingToCheck) {
 
 TEST_F(CheckRun, EngineThatCannotStartEndsTheRunBeforeAnyFile) {
     doc.m_options.m_nCheckOptions = 1;
-    engine.bStarts = 0;
+    engine.SetStartResult(0);
     Add("a.txt", "1:teh\n");
     File(0)->m_nStatus = 0;
     doc.m_bRunning = 1;
@@ -241,7 +209,7 @@ TEST_F(CheckRun, EngineThatCannotStartEndsTheRunBeforeAnyFile) {
                                         "is installed properly"}));
     EXPECT_TRUE(app.HasErrored());
     EXPECT_EQ(File(0)->m_nStatus, -1);
-    EXPECT_EQ(engine.nStops, 0);
+    EXPECT_EQ(engine.GetStopCount(), 0);
     EXPECT_EQ(doc.m_bRunning, 0);
     EXPECT_EQ(doc.m_bStarting, 0);
 }
@@ -251,10 +219,10 @@ TEST_F(CheckRun, CancelledRunLeavesTheRestForTheNextRun) {
     Add("a.txt", "1:teh 1:teh 1:teh\n1:teh\n");
     Add("b.txt", "1:teh\n");
     int nWords = 0;
-    engine.onWord = [&](const std::string&) {
+    engine.SetOnWord([&](const std::string&) {
         if (++nWords == 2)
             doc.m_bRunning = 0; // the user pressed Run again
-    };
+    });
     SCheckStats stats = Run();
     EXPECT_EQ(File(0)->m_errors.size(), 2u);
     EXPECT_EQ(File(0)->m_nStatus, 0);
@@ -263,9 +231,9 @@ TEST_F(CheckRun, CancelledRunLeavesTheRestForTheNextRun) {
     EXPECT_TRUE(File(1)->m_errors.empty());
     EXPECT_EQ(stats.nFilesChecked, 1);
     EXPECT_EQ(stats.nSpellingLanguage, 2);
-    EXPECT_EQ(engine.nStops, 1);
+    EXPECT_EQ(engine.GetStopCount(), 1);
 
-    engine.onWord = nullptr;
+    engine.SetOnWord(nullptr);
     stats = Run();
     EXPECT_EQ(File(0)->m_errors.size(), 4u);
     EXPECT_EQ(File(1)->m_errors.size(), 1u);
@@ -276,19 +244,19 @@ TEST_F(CheckRun, EngineLostMidRunEndsTheRunAndLeavesTheFileUnchecked) {
     doc.m_options.m_nCheckOptions = 1;
     Add("a.txt", "1:teh\n1:teh\n1:teh\n");
     Add("b.txt", "1:teh\n");
-    engine.onWord = [&](const std::string&) { engine.bFailed = true; };
+    engine.SetOnWord([&](const std::string&) { engine.SetFailed(true); });
     Run();
-    EXPECT_EQ(engine.asked.size(), 1u);
+    EXPECT_EQ(engine.GetAskedWords().size(), 1u);
     EXPECT_EQ(File(0)->m_tChecked, 0);
     EXPECT_EQ(File(0)->m_nCheckOptions, 0);
     EXPECT_EQ(File(1)->m_nStatus, -1);
-    EXPECT_EQ(engine.nStops, 1);
+    EXPECT_EQ(engine.GetStopCount(), 1);
     EXPECT_TRUE(app.HasErrored());
     EXPECT_EQ(app.Display().Messages(),
               (std::vector<std::string>{"Couldn't start Scripted. Please make sure that Scripted "
                                         "is installed properly"}));
-    engine.bFailed = false;
-    engine.onWord = nullptr;
+    engine.SetFailed(false);
+    engine.SetOnWord(nullptr);
     Run();
     EXPECT_EQ(File(0)->m_errors.size(), 3u);
     EXPECT_EQ(File(1)->m_errors.size(), 1u);
@@ -302,7 +270,7 @@ TEST_F(CheckRun, FilesLeftQueuedWithOptionsZeroAreTakenUpByTheNextRun) {
         f->m_tChecked = f->m_tModified; // checked before, but under other options
         f->m_nCheckOptions = 1;
     }
-    engine.onWord = nullptr;
+    engine.SetOnWord(nullptr);
     // Cancelled before the first file was read: both stay queued.
     doc.m_bRunning = 0;
     doc.RunCheck();
@@ -319,10 +287,10 @@ TEST_F(CheckRun, FileRemovedDuringItsCheckStopsBeingRead) {
     std::string a = Add("a.txt", "1:teh\n1:teh\n1:teh\n");
     Add("b.txt", "1:teh\n");
     CRefPtr<CSpellFile> held(File(0));
-    engine.onWord = [&](const std::string&) {
-        if (engine.asked.size() == 1)
+    engine.SetOnWord([&](const std::string&) {
+        if (engine.GetAskedWords().size() == 1)
             doc.RemoveFile(a);
-    };
+    });
     Run();
     EXPECT_EQ(held->m_errors.size(), 1u);
     ASSERT_EQ(doc.m_files.size(), 1u);

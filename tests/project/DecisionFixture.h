@@ -8,34 +8,15 @@
 #include <vector>
 
 #include "project/MirtDoc.h"
-#include "tests/support/CheckFakes.h"
-#include "tests/support/TempDir.h"
-#include "tests/support/TestApp.h"
+#include "tests/support/DocFixture.h"
 
-class DecisionTest : public ::testing::Test {
+class DecisionTest : public CDocTest {
 protected:
     void SetUp() override {
-        app.m_parsers.Add(std::make_unique<CTokenParser>());
-        app.m_pEngine = &engine;
-        doc.OnNewDocument();
-        doc.AddView(&view);
+        CDocTest::SetUp();
         doc.m_options.m_nCheckOptions = 7;
     }
-    void TearDown() override { doc.RemoveView(&view); }
 
-    std::string Add(const std::string& name, const std::string& content) {
-        std::string path = dir.WriteFile(name, content);
-        SetFileTime(path, 1000000000);
-        doc.AddFile(path);
-        return path;
-    }
-    // Runs on this thread, as the checking thread would.
-    void Run() {
-        doc.m_bRunning = 1;
-        doc.RunCheck();
-        ASSERT_TRUE(view.WaitForRunEnd());
-    }
-    CSpellFile* File(size_t i) { return doc.m_files.at(i); }
     CSpellError* Error(size_t nFile, size_t nError) { return File(nFile)->m_errors.at(nError); }
     std::vector<int32_t> Ignored(size_t nFile) {
         std::vector<int32_t> flags;
@@ -62,12 +43,6 @@ protected:
         ASSERT_TRUE(doc.RecordFindingChange(pError, nIndex));
         pError->m_nChosen = nIndex;
     }
-
-    CTempDir dir;
-    CTestApp app;
-    CScriptedEngine engine;
-    CMirtDoc doc{app};
-    CRecordingView view;
 };
 
 using Strings = std::vector<std::string>;

@@ -8,13 +8,14 @@ class Transfer : public DecisionTest {};
 } // namespace
 
 TEST_F(Transfer, ImportReplacesBothRuleSetsAndReopensFindings) {
-    engine.misspelt["wrod"] = {"word", "ward"};
-    Add("a.txt", "1:teh 2:teh\n1:teh 4:wrod@TRACE\n");
+    engine.Reject("wrod", {"word", "ward"});
+    Add("a.txt", "1:teh 2:teh 1:darn\n1:teh 4:wrod@TRACE\n");
     std::string b = Add("b.txt", "1:teh@OLD\n");
     Run();
     doc.IgnoreAllWord("teh", 1);
     doc.IgnoreCallsTo("OLD");
     IgnoreOne(Error(0, 1));
+    IgnoreOne(Error(0, 2)); // by hand, and no imported rule covers it
     ChooseOne(Error(0, 0), 1);
 
     CMirtDoc other(app);
@@ -30,11 +31,11 @@ TEST_F(Transfer, ImportReplacesBothRuleSetsAndReopensFindings) {
         doc.m_dictionary.GetEntries(),
         (std::map<std::string, std::string>{{"teh", "\n<ignore>\n\n"}, {"wrod", "\n\nward\n"}}));
     EXPECT_EQ(doc.m_ignoreCalls.GetEntries(), (std::map<std::string, std::string>{{"TRACE", ""}}));
-    EXPECT_EQ(Ignored(0), (Flags{0, 1, 0, 1}));
+    EXPECT_EQ(Ignored(0), (Flags{0, 1, 0, 0, 1}));
     EXPECT_EQ(Ignored(1), (Flags{0}));
     // Chosen replacements are not reset by the import.
-    EXPECT_EQ(Chosen(0), (Flags{1, -1, -1, 1}));
-    EXPECT_EQ(doc.m_undoActions.size(), 7u);
+    EXPECT_EQ(Chosen(0), (Flags{1, -1, -1, -1, 1}));
+    EXPECT_EQ(doc.m_undoActions.size(), 8u);
     EXPECT_EQ(doc.GetUndoText(), "&Undo Ignore calls to 'TRACE'\tCtrl+Z");
     EXPECT_EQ(doc.m_files.size(), 2u);
     EXPECT_TRUE(app.Display().Messages().empty());
@@ -59,7 +60,7 @@ TEST_F(Transfer, ImportOfAnUnreadableProjectChangesNothing) {
 
 TEST_F(Transfer, ExportSortsWithoutLetterCaseAndKeepsTheFirstSpelling) {
     for (const char* word : {"gamma", "Beta", "alpha", "BETA", "ALPHA", "zeta"})
-        engine.misspelt[word] = {"x"};
+        engine.Reject(word, {"x"});
     Add("a.txt", "1:gamma 2:Beta\n4:alpha 1:BETA 2:zeta\n");
     Add("b.txt", "1:ALPHA\n");
     Run();

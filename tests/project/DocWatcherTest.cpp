@@ -91,3 +91,10 @@ TEST_F(DocWatcher, NewProjectReplacesTheWatcherByOneOverNothing) {
     EXPECT_FALSE(doc.m_pWatcher->HasChanged());
     EXPECT_TRUE(List().empty());
 }
+
+TEST_F(DocWatcher, BatchModeWatchesNothing) {
+    app.m_bConsole = 1;
+    doc.AddFolder(dir.MakeDir("proj"), "*.cpp", 1, {});
+    EXPECT_EQ(doc.m_pWatcher, nullptr);
+    EXPECT_EQ(List().size(), 1u);
+}

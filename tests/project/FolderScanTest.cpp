@@ -46,8 +46,3 @@ TEST_F(FolderScan, LinkBackToAParentIsNotFollowedRoundInCircles) {
     std::vector<std::string> list = Scan("*.h", true);
     EXPECT_EQ(list, (std::vector<std::string>{"c.h", "sub/e.h"}));
 }
-
-TEST(SplitMasks, BlanksCommasAndSemicolonsInRuns) {
-    EXPECT_EQ(SplitMasks("*.cpp, *.h;;*.rc"), (std::vector<std::string>{"*.cpp", "*.h", "*.rc"}));
-    EXPECT_TRUE(SplitMasks(" ,; ").empty());
-}

@@ -4,9 +4,7 @@
 #include <algorithm>
 
 #include "project/MirtDoc.h"
-#include "tests/support/CheckFakes.h"
-#include "tests/support/TempDir.h"
-#include "tests/support/TestApp.h"
+#include "tests/support/DocFixture.h"
 
 namespace {
 const char* const kQuestion = "The following files are affected by syntax change:\n"
@@ -14,13 +12,10 @@ const char* const kQuestion = "The following files are affected by syntax change
                               "    b.md\n"
                               "Would you like to check spelling for those files?";
 
-class Reassociate : public ::testing::Test {
+class Reassociate : public CDocTest {
 protected:
     void SetUp() override {
-        app.m_parsers.Add(std::make_unique<CTokenParser>());
-        app.m_pEngine = &engine;
-        doc.OnNewDocument();
-        doc.AddView(&view);
+        CDocTest::SetUp();
         a = Add("a.txt");
         b = Add("b.md");
         c = Add("sub/c.cs");
@@ -35,7 +30,6 @@ protected:
         pA->m_errors.push_back(pError);
         doc.SetModifiedFlag(false);
     }
-    void TearDown() override { doc.RemoveView(&view); }
 
     std::string Add(const std::string& name) {
         std::string path = dir.WriteFile(name, "1:teh\n");
@@ -49,11 +43,6 @@ protected:
         return std::count(codes.begin(), codes.end(), std::make_pair(NOTIFY_REBUILD, 0));
     }
 
-    CTempDir dir;
-    CTestApp app;
-    CScriptedEngine engine;
-    CMirtDoc doc{app};
-    CRecordingView view;
     std::string a, b, c;
 };
 } // namespace

@@ -8,9 +8,7 @@
 #include <thread>
 
 #include "project/MirtDoc.h"
-#include "tests/support/CheckFakes.h"
-#include "tests/support/TempDir.h"
-#include "tests/support/TestApp.h"
+#include "tests/support/DocFixture.h"
 #include "watch/DirChangesWatcher.h"
 
 namespace {
@@ -22,16 +20,8 @@ const char* const kAddQuestion = "Would you like to add those files to the proje
 constexpr long long kSeen = 1000000000;    // when the project last looked at its files
 constexpr long long kChanged = 1100000000; // a later change on disk
 
-class Refresh : public ::testing::Test {
+class Refresh : public CDocTest {
 protected:
-    void SetUp() override {
-        app.m_parsers.Add(std::make_unique<CTokenParser>());
-        app.m_pEngine = &engine;
-        doc.OnNewDocument();
-        doc.AddView(&view);
-    }
-    void TearDown() override { doc.RemoveView(&view); }
-
     // A project file last seen at kSeen; tChecked 0 means it was never checked.
     std::string AddSeen(const std::string& name, long long tChecked = kSeen) {
         std::string path = dir.WriteFile(name, "1:teh\n");
@@ -55,12 +45,6 @@ protected:
         return std::find(codes.begin(), codes.end(), std::make_pair(NOTIFY_REBUILD, 0)) !=
                codes.end();
     }
-
-    CTempDir dir;
-    CTestApp app;
-    CScriptedEngine engine;
-    CMirtDoc doc{app};
-    CRecordingView view;
 };
 
 std::string Listed(const std::vector<std::string>& paths) {

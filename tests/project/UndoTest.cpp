@@ -8,7 +8,7 @@ class Undo : public DecisionTest {
 protected:
     void SetUp() override {
         DecisionTest::SetUp();
-        engine.misspelt["wrod"] = {"word", "ward", "word"};
+        engine.Reject("wrod", {"word", "ward", "word"});
         Add("a.txt", "1:teh 2:teh\n1:teh 4:wrod@TRACE\n");
         Add("b.txt", "1:teh\n");
         Run();
@@ -80,6 +80,15 @@ TEST_F(Undo, IgnoreAllOverAFindingIgnoredAlreadyRestoresBoth) {
     EXPECT_EQ(Ignored(0), (Flags{0, 0, 1, 0}));
     EXPECT_EQ(Ignored(1), (Flags{0}));
     EXPECT_EQ(doc.GetUndoText(), "&Undo Ignore 'teh' in 'a.txt'\tCtrl+Z");
+}
+
+TEST_F(Undo, UndoOfReplaceAllBringsBackAFindingIgnoredByHand) {
+    IgnoreOne(Error(0, 2));
+    doc.ReplaceAllWord("teh", 1, "the");
+    EXPECT_EQ(Ignored(0), (Flags{0, 0, 0, 0}));
+    doc.UndoLast();
+    EXPECT_EQ(Ignored(0), (Flags{0, 0, 1, 0}));
+    EXPECT_EQ(Error(0, 2)->m_nChosen, -1);
 }
 
 TEST_F(Undo, ReplaceAllWithIgnoreIsIgnoreAll) {
@@ -216,7 +225,7 @@ TEST_F(Undo, RemovingRulesReopensFindingsWithoutAnUndoAction) {
 }
 
 TEST_F(Undo, DictionaryWordsKeepTheirLetterCase) {
-    engine.misspelt["Teh"] = {"The"};
+    engine.Reject("Teh", {"The"});
     Add("c.txt", "1:Teh 1:teh\n");
     Run();
     doc.IgnoreAllWord("teh", 1);

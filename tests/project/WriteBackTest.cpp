@@ -75,6 +75,17 @@ TEST_F(WriteBack, ReplacementsOnOneLineLandAtTheirOwnPositions) {
     EXPECT_EQ(FolderNames(), (Strings{"a.txt"}));
 }
 
+TEST_F(WriteBack, NothingIsWrittenWhileARunGoesOn) {
+    const std::string line = "x wrd y";
+    CSpellFile* f = AddChecked("a.txt", line + "\n");
+    AddFinding(f, 1, 2, "wrd", line, {"word"}, 0);
+    doc.m_bRunning = 1;
+    EXPECT_FALSE(doc.SaveChanges());
+    doc.m_bRunning = 0;
+    EXPECT_EQ(ReadWholeFile(dir / "a.txt"), line + "\n");
+    EXPECT_TRUE(app.Display().Messages().empty());
+}
+
 TEST_F(WriteBack, EveryLineKeepsItsOwnLineEnd) {
     struct SCase {
         const char* name;

@@ -1,9 +1,7 @@
-// A token parser and a scripted engine, so that check-run tests exercise the run's own
-// rules rather than a real syntax or a real speller.
+// A token parser, so that check-run tests exercise the run's own rules rather than a
+// real syntax.
 #pragma once
 
-#include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -57,35 +55,4 @@ private:
         }
         return word;
     }
-};
-
-class CScriptedEngine : public CMirtSpellEngine {
-public:
-    int Start() override {
-        ++nStarts;
-        return bStarts;
-    }
-    int Stop() override {
-        ++nStops;
-        return 1;
-    }
-    int CheckWord(std::string strWord, std::vector<std::string>& suggestions) override {
-        asked.push_back(strWord);
-        auto it = misspelt.find(strWord);
-        if (it != misspelt.end())
-            suggestions.insert(suggestions.end(), it->second.begin(), it->second.end());
-        if (onWord)
-            onWord(strWord);
-        return 1;
-    }
-    std::string GetName() const override { return "Scripted"; }
-    bool HasFailed() const override { return bFailed; }
-    std::string GetDescription() const override { return ""; }
-
-    std::map<std::string, std::vector<std::string>> misspelt{{"teh", {"the", "ten"}},
-                                                             {"darn", {"dam"}}};
-    std::vector<std::string> asked;
-    std::function<void(const std::string&)> onWord;
-    int bStarts = 1, nStarts = 0, nStops = 0;
-    bool bFailed = false;
 };

@@ -38,15 +38,26 @@ int CFakeSpellEngine::Stop() {
     return 1;
 }
 
-int CFakeSpellEngine::CheckWord(std::string strWord, std::vector<std::string>& suggestions) {
+void CFakeSpellEngine::SetOnWord(std::function<void(const std::string&)> onWord) {
     std::lock_guard lock(m_mutex);
-    m_asked.push_back(strWord);
-    auto it = m_rejected.find(strWord);
-    if (it != m_rejected.end())
-        suggestions.insert(suggestions.end(), it->second.begin(), it->second.end());
-    else if (m_unknownSuggestions)
-        suggestions.insert(suggestions.end(), m_unknownSuggestions->begin(),
-                           m_unknownSuggestions->end());
+    m_onWord = std::move(onWord);
+}
+
+int CFakeSpellEngine::CheckWord(std::string strWord, std::vector<std::string>& suggestions) {
+    std::function<void(const std::string&)> onWord;
+    {
+        std::lock_guard lock(m_mutex);
+        m_asked.push_back(strWord);
+        auto it = m_rejected.find(strWord);
+        if (it != m_rejected.end())
+            suggestions.insert(suggestions.end(), it->second.begin(), it->second.end());
+        else if (m_unknownSuggestions)
+            suggestions.insert(suggestions.end(), m_unknownSuggestions->begin(),
+                               m_unknownSuggestions->end());
+        onWord = m_onWord;
+    }
+    if (onWord)
+        onWord(strWord);
     return 1;
 }
 

@@ -2,6 +2,7 @@
 // the suggestions it is given, and records every word it is asked about.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -19,6 +20,8 @@ public:
     void SetStartResult(int nResult);
     void SetFailed(bool bFailed);
     void SetName(const std::string& strName);
+    // Called with every word asked, after it was answered (outside the engine's lock).
+    void SetOnWord(std::function<void(const std::string&)> onWord);
 
     int Start() override;
     int Stop() override;
@@ -43,4 +46,5 @@ private:
     int m_nStarts = 0;
     int m_nStops = 0;
     bool m_bFailed = false;
+    std::function<void(const std::string&)> m_onWord;
 };
