@@ -2,13 +2,11 @@
 #include <cstdio>
 
 /* The programm keeps no state between calls. */
-static void PrintGreeting(const char* pszName)
-{
+static void PrintGreeting(const char* pszName) {
     std::printf("Helo, %s! Welcome to the exmaple.\n", pszName);
 }
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         PrintGreeting(argv[i]);
     if (argc < 2)

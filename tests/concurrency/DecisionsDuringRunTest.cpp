@@ -88,19 +88,20 @@ protected:
 } // namespace
 
 TEST_F(DecisionsDuringRun, UndoingEveryDecisionLeavesTheFindingsOfTheRun) {
-    std::atomic<bool> bDone{false};
     // The run waits at its first word until some decisions were taken, so that the
     // two really overlap.
+    std::atomic<bool> bStop{false};
     engine.SetOnWord([&](const std::string&) {
-        while (engine.GetAskedWords().size() == 1 && nRounds < 6 && !bDone)
+        while (engine.GetAskedWords().size() == 1 && nRounds < 6 && !bStop)
             std::this_thread::yield();
     });
-    std::thread ui([&] { Decide(bDone); });
-    doc.ToggleRun();
     SCheckStats stats;
-    bool bEnded = view.WaitForRunEnd(&stats);
-    bDone = true;
-    ui.join();
+    bool bEnded = RunWhile(
+        [&](const std::atomic<bool>& bDone) {
+            Decide(bDone);
+            bStop = true;
+        },
+        stats);
     ASSERT_TRUE(bEnded);
     EXPECT_EQ(stats.nFilesChecked, kFiles);
 

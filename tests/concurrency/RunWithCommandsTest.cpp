@@ -26,7 +26,7 @@ protected:
     }
 
     // What a results list and its commands do while a run goes on.
-    void UseFindings(std::atomic<bool>& bDone) {
+    void UseFindings(const std::atomic<bool>& bDone) {
         int nRound = 0;
         while (!bDone) {
             UseFindingsOnce(nRound++);
@@ -52,14 +52,8 @@ protected:
 } // namespace
 
 TEST_F(RunWithCommands, FindingsChangedDuringARunStayConsistent) {
-    std::atomic<bool> bDone{false};
-    std::thread ui([&] { UseFindings(bDone); });
-    doc.ToggleRun();
     SCheckStats stats;
-    bool bEnded = view.WaitForRunEnd(&stats);
-    bDone = true;
-    ui.join();
-    ASSERT_TRUE(bEnded);
+    ASSERT_TRUE(RunWhile([&](const std::atomic<bool>& bDone) { UseFindings(bDone); }, stats));
     EXPECT_EQ(stats.nFilesChecked, kFiles);
     std::lock_guard<std::recursive_mutex> lock(doc.GetLock());
     for (CSpellFile* pFile : doc.m_files) {

@@ -1,6 +1,8 @@
 // Document test fixture.
 #include "tests/support/DocFixture.h"
 
+#include <thread>
+
 void CDocTest::SetUp() {
     app.m_parsers.Add(std::make_unique<CTokenParser>());
     engine.SetName("Scripted");
@@ -28,4 +30,15 @@ SCheckStats CDocTest::Run() {
     SCheckStats stats;
     EXPECT_TRUE(view.WaitForRunEnd(&stats));
     return stats;
+}
+
+bool CDocTest::RunWhile(const std::function<void(const std::atomic<bool>& bDone)>& commands,
+                        SCheckStats& stats) {
+    std::atomic<bool> bDone{false};
+    std::thread ui([&] { commands(bDone); });
+    doc.ToggleRun();
+    bool bEnded = view.WaitForRunEnd(&stats);
+    bDone = true;
+    ui.join();
+    return bEnded;
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <functional>
 #include <string>
 
 #include "project/MirtDoc.h"
@@ -22,6 +24,10 @@ protected:
     CSpellFile* File(size_t i) { return doc.m_files.at(i); }
     // One check run on this thread, as the checking thread would run it.
     SCheckStats Run();
+    // A run on the checking thread while the commands run on a thread of their own, as
+    // the user-interface thread would, until the run has ended. False when it did not.
+    bool RunWhile(const std::function<void(const std::atomic<bool>& bDone)>& commands,
+                  SCheckStats& stats);
 
     CTempDir dir;
     CTestApp app;
