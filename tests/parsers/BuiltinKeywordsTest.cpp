@@ -183,6 +183,10 @@ TEST(BuiltinKeywords, ProfanityListIsLowerCaseLettersAndHyphens) {
     }
 }
 
+TEST(BuiltinKeywords, TheCommentMarkerXxxIsNoIndecentWord) {
+    EXPECT_FALSE(GetKeywordList(KEYWORDS_PROFANITY).Find("XXX"));
+}
+
 TEST(BuiltinKeywords, EveryEntryIsFoundExactlyAndAsPrefix) {
     for (int nId : kBuiltinIds) {
         SCOPED_TRACE(nId);
