@@ -110,12 +110,11 @@ bool CKeywordList::Search(const std::string& strWord, bool bPrefix) const {
             // The new region starts with the LF that ends the probed entry.
             pBase += e;
             nRegion -= e;
-        } else if (c > 0) {
-            nRegion = j;
-        } else if (bPrefix || IsEntryEnd(pBase + j + strWord.size(), pBase + e)) {
+        } else if (c == 0 && (bPrefix || IsEntryEnd(pBase + j + strWord.size(), pBase + e))) {
             // The entry is exactly the word when it ends right after it.
             return true;
         } else {
+            // The entry sorts after the word, or only begins with it: look before it.
             nRegion = j;
         }
     }

@@ -119,15 +119,15 @@ void CMirtDoc::RemoveView(CMirtDocView* pView) {
 void CMirtDoc::NotifyViews(int nCode, int nArgument, CSpellFile* pFile,
                            std::unique_ptr<SCheckStats> pStats) {
     std::lock_guard<std::recursive_mutex> lock(m_lock);
-    for (size_t i = 0; i < m_views.size(); ++i) {
+    for (CMirtDocView* pView : m_views) {
         SViewNotification notification;
         notification.nCode = nCode;
         notification.nArgument = nArgument;
         notification.pFile = CRefPtr<CSpellFile>(pFile);
+        // Each view gets a block of its own to free.
         if (pStats)
-            notification.pStats = i + 1 == m_views.size() ? std::move(pStats)
-                                                          : std::make_unique<SCheckStats>(*pStats);
-        m_views[i]->PostNotification(std::move(notification));
+            notification.pStats = std::make_unique<SCheckStats>(*pStats);
+        pView->PostNotification(std::move(notification));
     }
 }
 

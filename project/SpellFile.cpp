@@ -48,7 +48,7 @@ int CSpellFile::FirstError() const {
 }
 
 int CSpellFile::NextError(int nIndex) const {
-    for (size_t i = static_cast<size_t>(nIndex + 1); i < m_errors.size(); ++i)
+    for (size_t i = nIndex < 0 ? 0 : static_cast<size_t>(nIndex) + 1; i < m_errors.size(); ++i)
         if (m_errors[i]->IsCounting())
             return static_cast<int>(i);
     return -1;

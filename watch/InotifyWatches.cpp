@@ -76,7 +76,7 @@ int CInotifyWatches::AddTree(const std::string& strRoot, bool bFollowLink) {
             if (name == "." || name == "..")
                 continue;
             if (IsRealDirectory(folder, pEntry))
-                pending.push_back(folder + "/" + name);
+                pending.push_back(std::string(folder).append("/").append(name));
             else
                 ++nFiles;
         }
