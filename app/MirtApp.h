@@ -32,8 +32,6 @@ public:
 
     int GetExitCode() const { return m_nExitCode; }
     void AddToRecentFileList(const std::string& strPath);
-    const std::vector<std::string>& GetRecentFiles() const { return m_recentFiles; }
-    CMirtDoc* GetDocument() const { return m_pDoc.get(); }
 
 private:
     // The built-in parsers in their fixed order; the order decides which parser a file
