@@ -6,6 +6,7 @@
 #include "platform/ConsoleOutput.h"
 #include "project/MirtAppContext.h"
 #include "project/MirtDoc.h"
+#include "project/ResultText.h"
 
 std::string FormatRunSummary(const SCheckStats& stats) {
     long nSpelling =
@@ -38,6 +39,29 @@ void CConsoleView::PostNotification(SViewNotification notification) {
         m_queue.push_back(std::move(notification));
     }
     m_wake.notify_one();
+}
+
+void CConsoleView::OnRunSkipped(ERunSkipped eReason) {
+    ConsoleWrite(eReason == ERunSkipped::NothingToCheck
+                     ? "Nothing to check\n"
+                     : "All files already have been checked; use -r option to reset "
+                       "spellchecking results\n");
+}
+
+// The path, then whatever the check of the file shows, then the end of the line.
+void CConsoleView::OnFileBegun(const std::string& strPath) {
+    ConsoleWrite(strPath);
+}
+
+void CConsoleView::OnFileResult(const SFileResult& result) {
+    if (result.eOutcome == SFileResult::NoParser)
+        ConsoleWrite(" - No parser found");
+    else if (result.eOutcome == SFileResult::Checked)
+        ConsoleWrite(result.nSpelling + result.nProfanity == 0
+                         ? std::string(" - OK")
+                         : FormatResultCounts(result.nSpelling, result.nProfanity));
+    ConsoleWrite("\n");
+    ConsoleFlush();
 }
 
 SViewNotification CConsoleView::WaitForNotification() {

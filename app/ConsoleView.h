@@ -1,5 +1,6 @@
-// Console mode's view of the document: it starts the run, prints the summary when the
-// run ends, writes the report and saves the project.
+// Console mode's view of the document: it starts the run, prints a line per file as
+// the run reports it, prints the summary when the run ends, writes the report and
+// saves the project.
 #pragma once
 
 #include <condition_variable>
@@ -17,6 +18,9 @@ public:
     ~CConsoleView() override;
 
     void PostNotification(SViewNotification notification) override;
+    void OnRunSkipped(ERunSkipped eReason) override;
+    void OnFileBegun(const std::string& strPath) override;
+    void OnFileResult(const SFileResult& result) override;
 
     // Issues "Run" and handles the document's notifications until the run has ended.
     void RunToEnd();

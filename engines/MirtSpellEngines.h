@@ -1,6 +1,7 @@
 // The process-wide registry of spelling engines and the choice of the current one.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -42,8 +43,10 @@ public:
     // Deletes every engine in index order and selects index 0; for tests and exit.
     void Reset();
 
-    // Written directly by the Options dialog, read once per check run.
-    int32_t m_nCurrent = 0;
+    // Written by the Options dialog on the user-interface thread and read once per check
+    // run on the checking thread; the engines themselves never change while the window
+    // is open.
+    std::atomic<int32_t> m_nCurrent{0};
 
 private:
     CMirtSpellEngines() = default;

@@ -6,12 +6,10 @@
 #include "engines/MirtSpellEngine.h"
 #include "parsers/MirtParser.h"
 #include "parsers/WordCategory.h"
-#include "platform/ConsoleOutput.h"
 #include "platform/FileStatus.h"
 #include "project/LineReader.h"
 #include "project/MirtAppContext.h"
 #include "project/MirtDoc.h"
-#include "project/ResultText.h"
 
 namespace {
 using CLock = std::lock_guard<std::recursive_mutex>;
@@ -22,8 +20,7 @@ void CMirtDoc::RunCheck() {
     CCheckRun(*this).Run();
 }
 
-CCheckRun::CCheckRun(CMirtDoc& doc)
-    : m_doc(doc), m_app(doc.GetApp()), m_bConsole(doc.GetApp().m_bConsole != 0) {}
+CCheckRun::CCheckRun(CMirtDoc& doc) : m_doc(doc), m_app(doc.GetApp()) {}
 
 bool CCheckRun::IsRunning() const {
     return m_doc.m_bRunning.load() != 0;
@@ -67,8 +64,7 @@ bool CCheckRun::BuildWorkList() {
     CLock lock(m_doc.GetLock());
     if (m_doc.m_files.empty()) {
         m_doc.m_bRunning = 0;
-        if (m_bConsole)
-            ConsoleWrite("Nothing to check\n");
+        m_doc.ReportToViews([](CMirtDocView& v) { v.OnRunSkipped(ERunSkipped::NothingToCheck); });
         m_doc.NotifyViews(NOTIFY_RUN_ENDED, 0);
         return false;
     }
@@ -88,9 +84,7 @@ bool CCheckRun::BuildWorkList() {
     m_doc.m_bRunning = 0;
     m_doc.m_bStarting = 0;
     m_doc.NotifyViews(NOTIFY_RUN_ENDED, 0);
-    if (m_bConsole)
-        ConsoleWrite("All files already have been checked; use -r option to reset spellchecking "
-                     "results\n");
+    m_doc.ReportToViews([](CMirtDocView& v) { v.OnRunSkipped(ERunSkipped::AllChecked); });
     return false;
 }
 
@@ -109,9 +103,9 @@ bool CCheckRun::StartEngine() {
 void CCheckRun::ReportEngineFailure() {
     std::string name = m_pEngine ? m_pEngine->GetName() : "the spelling engine";
     m_app.SetErrored();
-    m_app.MessageBox("Couldn't start " + name + ". Please make sure that " + name +
-                         " is installed properly",
-                     MB_OK | MB_ICONSTOP);
+    m_doc.ShowRunMessage("Couldn't start " + name + ". Please make sure that " + name +
+                             " is installed properly",
+                         MB_OK | MB_ICONSTOP);
 }
 
 void CCheckRun::CountFile(CSpellFile* pFile) {
@@ -137,37 +131,29 @@ void CCheckRun::CheckFile(CSpellFile* pFile) {
         if (bNeedsCheck)
             pFile->m_nStatus = STATUS_CHECKING;
     }
-    if (m_bConsole)
-        ConsoleWrite(strPath);
+    m_doc.ReportToViews([&](CMirtDocView& v) { v.OnFileBegun(strPath); });
+    SFileResult result;
     if (bNeedsCheck) {
         m_doc.NotifyViews(NOTIFY_FILE, 0, pFile);
         CMirtParser* pParser = m_app.m_parsers.FindById(nSyntax);
-        if (ReadFile(pFile, pParser, strPath)) {
-            FinishFile(pFile);
-            if (m_bConsole)
-                PrintResult(pFile);
-        }
+        result.eOutcome = ReadFile(pFile, pParser, strPath);
+        if (result.eOutcome == SFileResult::Checked)
+            FinishFile(pFile, result);
     }
-    if (m_bConsole) {
-        ConsoleWrite("\n");
-        ConsoleFlush();
-    }
+    m_doc.ReportToViews([&](CMirtDocView& v) { v.OnFileResult(result); });
 }
 
-// Reads and checks the file; false when it could not be read or has no parser.
-bool CCheckRun::ReadFile(CSpellFile* pFile, CMirtParser* pParser, const std::string& strPath) {
+// Reads and checks the file: Checked, or why it was not.
+SFileResult::EOutcome CCheckRun::ReadFile(CSpellFile* pFile, CMirtParser* pParser,
+                                          const std::string& strPath) {
     CLineReader reader;
     bool bOpened = reader.Open(strPath);
     if (!bOpened)
-        m_app.MessageBox("Unable to open file " + strPath, MB_OK | MB_ICONEXCLAMATION);
+        m_doc.ShowRunMessage("Unable to open file " + strPath, MB_OK | MB_ICONEXCLAMATION);
     if (!bOpened || pParser == nullptr) {
-        {
-            CLock lock(m_doc.GetLock());
-            pFile->m_nStatus = STATUS_NOT_CHECKED;
-        }
-        if (bOpened && m_bConsole)
-            ConsoleWrite(" - No parser found");
-        return false;
+        CLock lock(m_doc.GetLock());
+        pFile->m_nStatus = STATUS_NOT_CHECKED;
+        return bOpened ? SFileResult::NoParser : SFileResult::NotChecked;
     }
     pParser->BeginFile(pFile->GetDisplayName());
     std::string strLine, strLineEnd;
@@ -188,13 +174,13 @@ bool CCheckRun::ReadFile(CSpellFile* pFile, CMirtParser* pParser, const std::str
     pParser->EndFile();
     if (reader.HasError()) {
         // Half a file is not a checked file.
-        m_app.MessageBox("Unable to read file " + strPath, MB_OK | MB_ICONEXCLAMATION);
+        m_doc.ShowRunMessage("Unable to read file " + strPath, MB_OK | MB_ICONEXCLAMATION);
         CLock lock(m_doc.GetLock());
         pFile->ClearErrors();
         pFile->m_nStatus = STATUS_NOT_CHECKED;
-        return false;
+        return SFileResult::NotChecked;
     }
-    return true;
+    return SFileResult::Checked;
 }
 
 void CCheckRun::CheckWord(CSpellFile* pFile, CMirtParser* pParser, const SWord& word, int32_t nLine,
@@ -252,7 +238,7 @@ void CCheckRun::AddFinding(CSpellFile* pFile, const SWord& word, int32_t nKind, 
     pFile->m_errors.push_back(pError);
 }
 
-void CCheckRun::FinishFile(CSpellFile* pFile) {
+void CCheckRun::FinishFile(CSpellFile* pFile, SFileResult& result) {
     {
         CLock lock(m_doc.GetLock());
         pFile->m_nStatus = STATUS_CHECKED;
@@ -261,17 +247,8 @@ void CCheckRun::FinishFile(CSpellFile* pFile) {
             pFile->m_nCheckOptions = m_nCheckOptions;
             m_doc.SetModifiedFlag();
         }
+        result.nSpelling = pFile->CountErrors(KIND_SPELLING);
+        result.nProfanity = pFile->CountErrors(KIND_PROFANITY);
     }
     m_doc.NotifyViews(NOTIFY_FILE, 0, pFile);
-}
-
-void CCheckRun::PrintResult(CSpellFile* pFile) {
-    int nSpelling, nProfanity;
-    {
-        CLock lock(m_doc.GetLock());
-        nSpelling = pFile->CountErrors(KIND_SPELLING);
-        nProfanity = pFile->CountErrors(KIND_PROFANITY);
-    }
-    ConsoleWrite(nSpelling + nProfanity == 0 ? std::string(" - OK")
-                                             : FormatResultCounts(nSpelling, nProfanity));
 }

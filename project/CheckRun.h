@@ -27,20 +27,19 @@ private:
     bool StartEngine();
     void ReportEngineFailure();
     void CheckFile(CSpellFile* pFile);
-    bool ReadFile(CSpellFile* pFile, CMirtParser* pParser, const std::string& strPath);
+    SFileResult::EOutcome ReadFile(CSpellFile* pFile, CMirtParser* pParser,
+                                   const std::string& strPath);
     void CheckWord(CSpellFile* pFile, CMirtParser* pParser, const SWord& word, int32_t nLine,
                    const std::string& strLine);
     void AddFinding(CSpellFile* pFile, const SWord& word, int32_t nKind, int32_t nLine,
                     const std::string& strLine, std::vector<std::string>& suggestions);
-    void FinishFile(CSpellFile* pFile);
-    void PrintResult(CSpellFile* pFile);
+    void FinishFile(CSpellFile* pFile, SFileResult& result);
     void CountFile(CSpellFile* pFile);
     bool NeedsCheck(const CSpellFile* pFile) const;
     bool IsRunning() const;
 
     CMirtDoc& m_doc;
     CMirtAppContext& m_app;
-    bool m_bConsole;
     int32_t m_nCheckOptions = 0;
     CMirtSpellEngine* m_pEngine = nullptr;
     std::vector<CRefPtr<CSpellFile>> m_workList;

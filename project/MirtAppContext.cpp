@@ -10,3 +10,10 @@ CMirtAppContext::~CMirtAppContext() = default;
 int CMirtAppContext::MessageBox(const std::string& strText, unsigned nType, unsigned nHelpId) {
     return m_display.ShowMessage(strText, nType, nHelpId);
 }
+
+void CMirtAppContext::SetLastFolderChoice(const std::string& strPath, int32_t bIncludeSubfolders,
+                                          const std::string& strMask) {
+    m_strLastFolderPath = strPath;
+    m_bLastIncludeSubfolders = bIncludeSubfolders ? 1 : 0;
+    m_strLastFileMask = strMask;
+}

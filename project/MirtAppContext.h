@@ -34,6 +34,10 @@ public:
     void SetErrored() { m_bErrored = true; }
     bool HasErrored() const { return m_bErrored; }
 
+    // Keeps what the user last chose in the Select Folder dialog; stored at exit.
+    void SetLastFolderChoice(const std::string& strPath, int32_t bIncludeSubfolders,
+                             const std::string& strMask);
+
     std::string m_strLastFolderPath;
     int32_t m_bLastIncludeSubfolders = 1;
     std::string m_strLastFileMask = "*.cpp;*.c;*.cs;*.h;*.rc;*.rc2";

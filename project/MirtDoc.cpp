@@ -11,9 +11,11 @@
 #include "platform/ConsoleOutput.h"
 #include "platform/FileStatus.h"
 #include "platform/SettingsStore.h"
+#include "project/FileOrder.h"
 #include "project/MirtAppContext.h"
 #include "project/ParsingThread.h"
 #include "project/ProjectFile.h"
+#include "project/RunMessage.h"
 #include "watch/DirChangesWatcher.h"
 
 CMirtDoc::CMirtDoc(CMirtAppContext& app) : m_app(app) {}
@@ -131,6 +133,49 @@ void CMirtDoc::NotifyViews(int nCode, int nArgument, CSpellFile* pFile,
     }
 }
 
+void CMirtDoc::ReportToViews(const std::function<void(CMirtDocView&)>& report) {
+    std::lock_guard<std::recursive_mutex> lock(m_lock);
+    for (CMirtDocView* pView : m_views)
+        report(*pView);
+}
+
+int CMirtDoc::ShowRunMessage(const std::string& strText, unsigned nType) {
+    auto pMessage = std::make_shared<CRunMessage>(strText, nType);
+    bool bTaken = false;
+    {
+        std::lock_guard<std::recursive_mutex> lock(m_lock);
+        for (CMirtDocView* pView : m_views)
+            if (!bTaken)
+                bTaken = pView->PostRunMessage(pMessage);
+    }
+    if (!bTaken)
+        return m_app.MessageBox(strText, nType);
+    {
+        // Registered only now, so a cancellation that came first is seen here.
+        std::lock_guard<std::mutex> lock(m_messageMutex);
+        if (m_bRefuseRunMessages) {
+            pMessage->Cancel();
+        } else {
+            m_runMessages.push_back(pMessage);
+        }
+    }
+    int nAnswer = pMessage->WaitForAnswer();
+    std::lock_guard<std::mutex> lock(m_messageMutex);
+    std::erase(m_runMessages, pMessage);
+    return nAnswer;
+}
+
+void CMirtDoc::CancelRunMessages(bool bRefuse) {
+    std::vector<std::shared_ptr<CRunMessage>> messages;
+    {
+        std::lock_guard<std::mutex> lock(m_messageMutex);
+        m_bRefuseRunMessages = bRefuse;
+        messages = m_runMessages;
+    }
+    for (const auto& pMessage : messages)
+        pMessage->Cancel();
+}
+
 CSpellFile* CMirtDoc::FindFile(const std::string& strPath) const {
     for (CSpellFile* pFile : m_files)
         if (pFile->m_strPath == strPath)
@@ -234,21 +279,41 @@ void CMirtDoc::ToggleRun() {
         NotifyViews(NOTIFY_RUN_ENDED, 0);
         return;
     }
-    int32_t bWasRunning = m_bRunning.load();
-    m_bRunning = bWasRunning ? 0 : 1;
-    if (!bWasRunning && m_pCheckThread)
+    if (m_bRunning.load()) {
+        m_bRunning = 0;
+        CancelRunMessages(true);
+        return;
+    }
+    StartRun();
+}
+
+void CMirtDoc::StartRun() {
+    CancelRunMessages(false);
+    m_bRunning = 1;
+    if (m_pCheckThread)
         m_pCheckThread->PostRun();
 }
 
 void CMirtDoc::StartCheckingThread() {
+    CancelRunMessages(false);
     m_pCheckThread = std::make_unique<CParsingThread>(this);
 }
 
+// A message the run is waiting on is answered first: the run then reaches its next
+// word, sees the flag cleared and ends, so the join is short.
 void CMirtDoc::StopCheckingThread() {
     m_bRunning = 0;
+    CancelRunMessages(true);
     if (!m_pCheckThread)
         return;
     m_pCheckThread->PostQuit();
     m_pCheckThread->Join();
     m_pCheckThread.reset();
+}
+
+bool CMirtDoc::SortFiles(int32_t nOrder) {
+    if (m_bRunning)
+        return false;
+    std::lock_guard<std::recursive_mutex> lock(m_lock);
+    return ::SortFiles(m_files, nOrder);
 }

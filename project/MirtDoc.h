@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -20,6 +21,7 @@
 class CDirChangesWatcher;
 class CMirtAppContext;
 class CParsingThread;
+class CRunMessage;
 
 struct SMirtDocOptions {
     int32_t m_nSyntaxChoice = 0;
@@ -50,6 +52,13 @@ public:
     void RemoveView(CMirtDocView* pView);
     void NotifyViews(int nCode, int nArgument = 0, CSpellFile* pFile = nullptr,
                      std::unique_ptr<SCheckStats> pStats = nullptr);
+    // Hands one report of the check run to every view, in the order they were added.
+    void ReportToViews(const std::function<void(CMirtDocView&)>& report);
+    // Shows a message raised on the checking thread and returns the answer. A view that
+    // shows messages answers it on its own thread while this waits; without one (console
+    // mode) the message function shows it here. Stopping or cancelling the run answers
+    // IDCANCEL in the user's place.
+    int ShowRunMessage(const std::string& strText, unsigned nType);
 
     // Held for short moments by the check run and around every command that reads or
     // changes files and findings while a run may be going on.
@@ -71,6 +80,9 @@ public:
     // One check run; called on the checking thread.
     void RunCheck();
     void StopCheckingThread();
+    // Reorders m_files by a sort order (the view keeps which one is current); refused
+    // while a run is active.
+    bool SortFiles(int32_t nOrder);
 
     // Writes the HTML error report; false when it could not be written.
     bool WriteReport(const std::string& strPath, int32_t bReportOnlyErrors);
@@ -85,6 +97,12 @@ public:
     // Pushes the undo action for one finding before the caller ignores it (index -1)
     // or chooses suggestion nIndex for it. False for an index it does not have.
     [[nodiscard]] bool RecordFindingChange(CSpellError* pError, int32_t nIndex);
+    // Records the change and chooses suggestion nIndex (-1 clears the choice) under one
+    // lock. False for an index the finding does not have.
+    [[nodiscard]] bool ChooseSuggestion(CSpellError* pError, int32_t nIndex);
+    // Puts the text in front of the suggestions (a former choice moves up with its
+    // text), records the change and chooses the new suggestion.
+    [[nodiscard]] bool AddSuggestion(CSpellError* pError, const std::string& strText);
     void IgnoreAllWord(const std::string& strWord, int32_t nCategory);
     void ReplaceAllWord(const std::string& strWord, int32_t nCategory,
                         const std::string& strReplacement);
@@ -138,6 +156,11 @@ public:
 
 private:
     void StartCheckingThread();
+    // Sets the running flag and asks the checking thread for a run.
+    void StartRun();
+    // Answers every open run message for the user; with bRefuse, new ones are answered
+    // at once until the next run starts.
+    void CancelRunMessages(bool bRefuse);
     bool FailOpen(const std::string& strMessage);
     CSpellFile* FindFile(const std::string& strPath) const;
 
@@ -146,4 +169,8 @@ private:
     std::atomic<bool> m_bModified{false};
     std::vector<CMirtDocView*> m_views;
     mutable std::recursive_mutex m_lock;
+    // Guards the run's open messages; never held while a message is shown or waited on.
+    std::mutex m_messageMutex;
+    std::vector<std::shared_ptr<CRunMessage>> m_runMessages;
+    bool m_bRefuseRunMessages = false;
 };

@@ -8,7 +8,6 @@
 #include "project/FolderScan.h"
 #include "project/MirtAppContext.h"
 #include "project/MirtDoc.h"
-#include "project/ParsingThread.h"
 #include "watch/DirChangesWatcher.h"
 
 namespace {
@@ -126,9 +125,7 @@ void CMirtDoc::RefreshFiles(bool bForce) {
         AskYesNo(*this, BuildFileListMessage(kModifiedHeader, modified, kCheckQuestion))) {
         // The forced refresh at the end of this run looks for new files and rebuilds
         // the watcher.
-        m_bRunning = 1;
-        if (m_pCheckThread)
-            m_pCheckThread->PostRun();
+        StartRun();
         return;
     }
     OfferAddedFiles(*this, CollectAddedFiles(*this));

@@ -57,6 +57,24 @@ bool CMirtDoc::RecordFindingChange(CSpellError* pError, int32_t nIndex) {
     return true;
 }
 
+bool CMirtDoc::ChooseSuggestion(CSpellError* pError, int32_t nIndex) {
+    CLock lock(m_lock);
+    if (!RecordFindingChange(pError, nIndex))
+        return false;
+    pError->m_nChosen = nIndex;
+    return true;
+}
+
+bool CMirtDoc::AddSuggestion(CSpellError* pError, const std::string& strText) {
+    CLock lock(m_lock);
+    if (pError == nullptr)
+        return false;
+    pError->m_suggestions.insert(pError->m_suggestions.begin(), strText);
+    if (pError->m_nChosen >= 0)
+        ++pError->m_nChosen;
+    return ChooseSuggestion(pError, 0);
+}
+
 void CMirtDoc::IgnoreAllWord(const std::string& strWord, int32_t nCategory) {
     CLock lock(m_lock);
     auto pAction = std::make_unique<CMirtUndoAction>(UNDO_IGNORE_ALL, strWord, nCategory, "");

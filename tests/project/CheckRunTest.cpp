@@ -8,11 +8,11 @@
 namespace {
 class CheckRun : public CDocTest {
 protected:
-    std::string RunConsole() {
-        app.m_bConsole = 1;
-        testing::internal::CaptureStdout();
+    using CReports = std::vector<std::string>;
+    CReports RunReports() {
+        view.TakeReports();
         Run();
-        return testing::internal::GetCapturedStdout();
+        return view.TakeReports();
     }
 };
 } // namespace
@@ -50,7 +50,7 @@ TEST_F(CheckRun, FindingsCarryWhereTheWordWasAndItsSuggestions) {
 TEST_F(CheckRun, OptionsZeroParseEveryFileButFindNothing) {
     doc.m_options.m_nCheckOptions = 0;
     std::string path = Add("a.txt", "1:teh 2:darn 4:teh\n");
-    EXPECT_EQ(RunConsole(), path + " - OK\n");
+    EXPECT_EQ(RunReports(), (CReports{"begun " + path, "checked 0 0"}));
     EXPECT_TRUE(engine.GetAskedWords().empty());
     EXPECT_TRUE(File(0)->m_errors.empty());
     EXPECT_EQ(File(0)->m_nStatus, 0);
@@ -62,7 +62,7 @@ TEST_F(CheckRun, ChangingTheOptionsToZeroStillReadsEveryFileAgain) {
     Run();
     ASSERT_EQ(File(0)->m_errors.size(), 1u);
     doc.m_options.m_nCheckOptions = 0;
-    EXPECT_EQ(RunConsole(), path + " - OK\n");
+    EXPECT_EQ(RunReports(), (CReports{"begun " + path, "checked 0 0"}));
     EXPECT_TRUE(File(0)->m_errors.empty());
     EXPECT_EQ(File(0)->m_nStatus, 0);
     EXPECT_EQ(File(0)->m_nCheckOptions, 0);
@@ -146,15 +146,16 @@ TEST_F(CheckRun, CrLfAndLfAndAMissingLastLineEndGiveTheSameFindings) {
     }
 }
 
-TEST_F(CheckRun, ConsoleLinesTellEachFilesResult) {
+TEST_F(CheckRun, ReportsTellEachFilesResult) {
     doc.m_options.m_nCheckOptions = 1 | 16;
     std::string a = Add("a.txt", "1:teh 1:teh 1:darn\n");
     std::string b = Add("b.txt", "1:darn 1:darn 1:darn\n");
     std::string c = Add("c.txt", "1:teh\n");
     std::string d = Add("d.txt", "");
     std::string e = Add("e.md", "1:teh\n");
-    EXPECT_EQ(RunConsole(), a + " - 2 errors, 1 bad word\n" + b + " - 3 bad words\n" + c +
-                                " - 1 error\n" + d + " - OK\n" + e + " - No parser found\n");
+    EXPECT_EQ(RunReports(),
+              (CReports{"begun " + a, "checked 2 1", "begun " + b, "checked 0 3", "begun " + c,
+                        "checked 1 0", "begun " + d, "checked 0 0", "begun " + e, "no parser"}));
     EXPECT_EQ(File(3)->m_nStatus, 0);
     EXPECT_EQ(File(4)->m_nStatus, -1);
 }
@@ -164,7 +165,8 @@ TEST_F(CheckRun, UnreadableFileIsReportedAndTheRunGoesOn) {
     std::string gone = Add("gone.txt", "1:teh\n");
     std::string b = Add("b.txt", "1:teh\n");
     std::remove(gone.c_str());
-    EXPECT_EQ(RunConsole(), gone + "\n" + b + " - 1 error\n");
+    EXPECT_EQ(RunReports(),
+              (CReports{"begun " + gone, "not checked", "begun " + b, "checked 1 0"}));
     EXPECT_EQ(app.Display().Messages(), (std::vector<std::string>{"Unable to open file " + gone}));
     EXPECT_EQ(File(0)->m_nStatus, -1);
     EXPECT_EQ(File(1)->m_errors.size(), 1u);
@@ -174,18 +176,18 @@ TEST_F(CheckRun, SecondRunFindsNothingToCheckUntilTheOptionsChange) {
     doc.m_options.m_nCheckOptions = 1;
     std::string a = Add("a.txt", "2:teh\n");
     Run();
-    EXPECT_EQ(RunConsole(), "All files already have been checked; use -r option to reset "
-                            "spellchecking results\n");
+    EXPECT_EQ(RunReports(), CReports{"all checked"});
     EXPECT_EQ(engine.GetStartCount(), 1);
     doc.m_options.m_nCheckOptions = 3;
-    EXPECT_EQ(RunConsole(), a + " - 1 error\n");
+    EXPECT_EQ(RunReports(), (CReports{"begun " + a, "checked 1 0"}));
     EXPECT_EQ(engine.GetStartCount(), 2);
 }
 
 TEST_F(CheckRun, EmptyProjectHasNothingToCheck) {
     doc.m_options.m_nCheckOptions = 1;
-    EXPECT_EQ(RunConsole(), "Nothing to check\n");
+    EXPECT_EQ(RunReports(), CReports{"nothing to check"});
     EXPECT_EQ(engine.GetStartCount(), 0);
+    app.m_bConsole = 1;
     testing::internal::CaptureStdout();
     doc.ToggleRun();
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "No files to check\n");

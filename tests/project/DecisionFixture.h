@@ -40,8 +40,7 @@ protected:
         pError->m_bIgnored = 1;
     }
     void ChooseOne(CSpellError* pError, int32_t nIndex) {
-        ASSERT_TRUE(doc.RecordFindingChange(pError, nIndex));
-        pError->m_nChosen = nIndex;
+        ASSERT_TRUE(doc.ChooseSuggestion(pError, nIndex));
     }
 };
 

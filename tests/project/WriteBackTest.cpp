@@ -222,12 +222,9 @@ TEST_F(WriteBack, WrittenFileCountsAsCheckedOnTheNextRun) {
     EXPECT_EQ(ReadWholeFile(path), "1:teh 1:ten\n");
     ASSERT_EQ(File(0)->m_errors.size(), 1u);
     EXPECT_EQ(Error(0, 0)->m_strLine, "1:teh 1:ten");
-    app.m_bConsole = 1;
-    testing::internal::CaptureStdout();
+    view.TakeReports();
     Run();
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "All files already have been checked; use -r option to reset spellchecking "
-              "results\n");
+    EXPECT_EQ(view.TakeReports(), std::vector<std::string>{"all checked"});
 }
 
 TEST_F(WriteBack, LinkAndPermissionsOfTheSourceStay) {

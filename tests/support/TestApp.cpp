@@ -1,6 +1,8 @@
 // Test application context, message recorder and notification recorder.
 #include "tests/support/TestApp.h"
 
+#include <utility>
+
 int CRecordingDisplay::ShowMessage(const std::string& strText, unsigned nType, unsigned) {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_messages.push_back(strText);
@@ -60,4 +62,29 @@ bool CRecordingView::WaitForRunEnd(SCheckStats* pStats, bool* pHadStats) {
 std::vector<std::pair<int, int>> CRecordingView::Codes() const {
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_codes;
+}
+
+void CRecordingView::OnRunSkipped(ERunSkipped eReason) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_reports.push_back(eReason == ERunSkipped::NothingToCheck ? "nothing to check"
+                                                               : "all checked");
+}
+
+void CRecordingView::OnFileBegun(const std::string& strPath) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_reports.push_back("begun " + strPath);
+}
+
+void CRecordingView::OnFileResult(const SFileResult& result) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (result.eOutcome == SFileResult::Checked)
+        m_reports.push_back("checked " + std::to_string(result.nSpelling) + " " +
+                            std::to_string(result.nProfanity));
+    else
+        m_reports.push_back(result.eOutcome == SFileResult::NoParser ? "no parser" : "not checked");
+}
+
+std::vector<std::string> CRecordingView::TakeReports() {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return std::exchange(m_reports, {});
 }

@@ -50,10 +50,18 @@ public:
     CMirtSpellEngine* m_pEngine = nullptr;
 };
 
-// Records the document's notifications and lets a test wait for the end of a run.
+// Records the document's notifications and the run's reports, and lets a test wait
+// for the end of a run.
 class CRecordingView : public CMirtDocView {
 public:
     void PostNotification(SViewNotification notification) override;
+    // Reports read "nothing to check", "all checked", "begun <path>", "not checked",
+    // "no parser" and "checked <spelling> <profanity>".
+    void OnRunSkipped(ERunSkipped eReason) override;
+    void OnFileBegun(const std::string& strPath) override;
+    void OnFileResult(const SFileResult& result) override;
+    // The reports since the last call.
+    std::vector<std::string> TakeReports();
 
     // Waits (up to a generous bound) for the next end-of-run notification and returns
     // a copy of its statistics, or false when none came.
@@ -64,6 +72,7 @@ private:
     mutable std::mutex m_mutex;
     std::condition_variable m_wake;
     std::vector<std::pair<int, int>> m_codes;
+    std::vector<std::string> m_reports;
     std::deque<std::unique_ptr<SCheckStats>> m_runEnds;
     std::deque<bool> m_runEndHadStats;
 };
