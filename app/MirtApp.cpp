@@ -26,11 +26,7 @@
 #include "platform/TextList.h"
 #include "project/FolderScan.h"
 #include "project/MirtDoc.h"
-
-namespace {
-constexpr const char* kRecentSection = "Recent File List";
-constexpr size_t kRecentFileCount = 4;
-} // namespace
+#include "ui/MainWindow.h"
 
 CMirtApp::CMirtApp(CSettingsStore& settings, CMessageDisplay& display, std::string strProgramFolder)
     : CMirtAppContext(settings, display, std::move(strProgramFolder)) {}
@@ -50,7 +46,7 @@ bool CMirtApp::Fail(int nExitCode) {
 
 bool CMirtApp::InitInstance(int argc, const char* const* argv) {
     // Common controls, COM and control hosting have no counterpart here.
-    LoadRecentFileList();
+    m_recentFiles.Load(GetSettings());
     LoadLastFolderSettings();
     CMirtSpellEngines::Instance().LoadEngines(GetSettings(), GetProgramFolder());
     RegisterBuiltinParsers();
@@ -81,12 +77,6 @@ bool CMirtApp::ApplyCommandLine(const CMirtCommandLineInfo& cmdInfo) {
 }
 
 bool CMirtApp::ProcessShellCommand(const CMirtCommandLineInfo& cmdInfo) {
-    if (!m_bConsole) {
-        ConsoleWrite("mirt: the window is not available in this build; "
-                     "use mirt -console <project_file_path>\n");
-        ConsoleFlush();
-        return Fail(EXIT_CODE_USAGE);
-    }
     m_pDoc = std::make_unique<CMirtDoc>(*this);
     if (!OpenOrCreateProject(cmdInfo) || !AddFolders(cmdInfo))
         return Fail(EXIT_CODE_FAILED);
@@ -94,9 +84,11 @@ bool CMirtApp::ProcessShellCommand(const CMirtCommandLineInfo& cmdInfo) {
 }
 
 // Opens the project; with folders to add, a project file that does not exist yet is
-// created.
+// created. The window without a project starts with a new one.
 bool CMirtApp::OpenOrCreateProject(const CMirtCommandLineInfo& cmdInfo) {
     SFileStatus status;
+    if (cmdInfo.m_strFileName.empty())
+        return m_pDoc->OnNewDocument();
     if (!cmdInfo.m_addFolders.empty() && !GetFileStatus(cmdInfo.m_strFileName, status)) {
         m_pDoc->OnNewDocument();
         m_pDoc->SetPathName(cmdInfo.m_strFileName);
@@ -104,7 +96,7 @@ bool CMirtApp::OpenOrCreateProject(const CMirtCommandLineInfo& cmdInfo) {
     }
     if (!m_pDoc->OnOpenDocument(cmdInfo.m_strFileName))
         return false;
-    AddToRecentFileList(std::filesystem::absolute(cmdInfo.m_strFileName).string());
+    m_recentFiles.Add(std::filesystem::absolute(cmdInfo.m_strFileName).string());
     return true;
 }
 
@@ -138,10 +130,12 @@ std::string CMirtApp::RegisteredMasks() const {
 }
 
 int CMirtApp::Run() {
-    if (m_pDoc) {
-        CConsoleView view(*m_pDoc, *this);
-        view.RunToEnd();
-    }
+    if (!m_pDoc)
+        return m_nExitCode;
+    if (!m_bConsole)
+        return RunMainWindow(*m_pDoc, *this, m_recentFiles);
+    CConsoleView view(*m_pDoc, *this);
+    view.RunToEnd();
     return HasErrored() ? EXIT_CODE_FAILED : m_nExitCode;
 }
 
@@ -150,7 +144,7 @@ int CMirtApp::ExitInstance() {
     ConsoleFlush();
     m_parsers.SaveAssociations(GetSettings());
     SaveLastFolderSettings();
-    SaveRecentFileList();
+    m_recentFiles.Save(GetSettings());
     return m_nExitCode;
 }
 
@@ -177,26 +171,4 @@ void CMirtApp::SaveLastFolderSettings() {
     GetSettings().WriteString("", "LastFolderPath", m_strLastFolderPath);
     GetSettings().WriteInt("", "LastIncludeSubfolders", m_bLastIncludeSubfolders);
     GetSettings().WriteString("", "LastFileMask", m_strLastFileMask);
-}
-
-void CMirtApp::LoadRecentFileList() {
-    m_recentFiles.clear();
-    for (size_t i = 1; i <= kRecentFileCount; ++i) {
-        std::string path = GetSettings().GetString(kRecentSection, "File" + std::to_string(i), "");
-        if (!path.empty())
-            m_recentFiles.push_back(path);
-    }
-}
-
-void CMirtApp::SaveRecentFileList() {
-    for (size_t i = 0; i < m_recentFiles.size(); ++i)
-        GetSettings().WriteString(kRecentSection, "File" + std::to_string(i + 1), m_recentFiles[i]);
-}
-
-void CMirtApp::AddToRecentFileList(const std::string& strPath) {
-    m_recentFiles.erase(std::remove(m_recentFiles.begin(), m_recentFiles.end(), strPath),
-                        m_recentFiles.end());
-    m_recentFiles.insert(m_recentFiles.begin(), strPath);
-    if (m_recentFiles.size() > kRecentFileCount)
-        m_recentFiles.resize(kRecentFileCount);
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/RecentFileList.h"
 #include "project/MirtAppContext.h"
 
 class CMirtCommandLineInfo;
@@ -31,14 +32,12 @@ public:
     CMirtSpellEngine* GetCurrentEngine() override;
 
     int GetExitCode() const { return m_nExitCode; }
-    void AddToRecentFileList(const std::string& strPath);
+    CRecentFileList& GetRecentFiles() { return m_recentFiles; }
 
 private:
     // The built-in parsers in their fixed order; the order decides which parser a file
     // gets when two list the same extension.
     void RegisterBuiltinParsers();
-    void LoadRecentFileList();
-    void SaveRecentFileList();
     void LoadLastFolderSettings();
     void SaveLastFolderSettings();
     bool ApplyCommandLine(const CMirtCommandLineInfo& cmdInfo);
@@ -49,6 +48,6 @@ private:
     bool Fail(int nExitCode);
 
     std::unique_ptr<CMirtDoc> m_pDoc;
-    std::vector<std::string> m_recentFiles;
+    CRecentFileList m_recentFiles;
     int m_nExitCode = EXIT_CODE_OK;
 };

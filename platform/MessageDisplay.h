@@ -6,6 +6,8 @@
 
 // Box types and answers keep the classic message box values.
 constexpr unsigned MB_OK = 0x00;
+constexpr unsigned MB_OKCANCEL = 0x01;
+constexpr unsigned MB_YESNOCANCEL = 0x03;
 constexpr unsigned MB_YESNO = 0x04;
 constexpr unsigned MB_ICONSTOP = 0x10;
 constexpr unsigned MB_ICONQUESTION = 0x20;

@@ -28,8 +28,7 @@ void ReadBoth(int fdOut, int fdErr, std::string& out, std::string& err) {
 } // namespace
 
 SProcessResult RunProgram(const std::string& strProgram, const std::vector<std::string>& args,
-                          const std::vector<std::pair<std::string, std::string>>& env,
-                          const std::string& strWorkingDir) {
+                          const CEnvironment& env, const std::string& strWorkingDir) {
     int pipeOut[2], pipeErr[2];
     SProcessResult result;
     if (pipe(pipeOut) != 0 || pipe(pipeErr) != 0)
@@ -40,8 +39,12 @@ SProcessResult RunProgram(const std::string& strProgram, const std::vector<std::
         dup2(pipeErr[1], 2);
         close(pipeOut[0]);
         close(pipeErr[0]);
-        for (const auto& [name, value] : env)
-            setenv(name.c_str(), value.c_str(), 1);
+        for (const auto& [name, value] : env) {
+            if (value)
+                setenv(name.c_str(), value->c_str(), 1);
+            else
+                unsetenv(name.c_str());
+        }
         if (!strWorkingDir.empty() && chdir(strWorkingDir.c_str()) != 0)
             _exit(126);
         std::vector<char*> argv{const_cast<char*>(strProgram.c_str())};

@@ -1,6 +1,7 @@
 // Runs a program of the build and collects what it printed and how it ended.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,10 +12,11 @@ struct SProcessResult {
     int nExitCode = -1; // -1 when the program did not end normally
 };
 
-// Runs the program with the arguments; env adds or replaces environment variables.
+// Runs the program with the arguments; env adds or replaces environment variables, and
+// takes out those given without a value.
+using CEnvironment = std::vector<std::pair<std::string, std::optional<std::string>>>;
 SProcessResult RunProgram(const std::string& strProgram, const std::vector<std::string>& args,
-                          const std::vector<std::pair<std::string, std::string>>& env = {},
-                          const std::string& strWorkingDir = "");
+                          const CEnvironment& env = {}, const std::string& strWorkingDir = "");
 
 // Full path of the mirt program of this build.
 std::string MirtProgram();

@@ -1,0 +1,160 @@
+// Results list model: rows, their cell texts and the snapshots the delegate paints.
+#include "ui/ResultsModel.h"
+
+#include <mutex>
+
+#include "project/MirtDoc.h"
+
+namespace {
+using CLock = std::lock_guard<std::recursive_mutex>;
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string TrimmedLine(const SFindingRowView& finding) {
+    SLineParts parts = SplitLine(finding.strLine, finding.nPos, finding.strWord.size());
+    return parts.strBefore + parts.strWord + parts.strAfter;
+}
+} // namespace
+
+CResultsModel::CResultsModel(CMirtDoc& doc, QObject* pParent)
+    : QAbstractTableModel(pParent), m_doc(doc) {}
+
+int CResultsModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : GetSize();
+}
+
+int CResultsModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : COLUMN_COUNT;
+}
+
+QVariant CResultsModel::data(const QModelIndex& index, int nRole) const {
+    if (!index.isValid() || index.row() >= GetSize())
+        return {};
+    if (nRole == Qt::DisplayRole || nRole == Qt::AccessibleTextRole)
+        return CellText(index.row(), index.column());
+    return {};
+}
+
+QString CResultsModel::CellText(int nRow, int nColumn) const {
+    if (!GetItem(nRow)->IsErrorRow())
+        return nColumn == COLUMN_LINE ? FromUtf8(FileRowText(FileView(nRow))) : QString();
+    SFindingRowView finding = FindingView(nRow);
+    switch (nColumn) {
+    case COLUMN_LINE:
+        return QString::number(finding.nLine);
+    case COLUMN_POS:
+        return QString::number(finding.nPos);
+    case COLUMN_ERROR:
+        return FromUtf8(TrimmedLine(finding));
+    default:
+        return FromUtf8(JoinSuggestions(finding.suggestions));
+    }
+}
+
+QVariant CResultsModel::headerData(int nSection, Qt::Orientation orientation, int nRole) const {
+    static const char* const kTitles[COLUMN_COUNT] = {"Line", "Pos", "Spelling error",
+                                                      "Suggestions"};
+    if (orientation != Qt::Horizontal || nSection < 0 || nSection >= COLUMN_COUNT ||
+        (nRole != Qt::DisplayRole && nRole != Qt::AccessibleTextRole))
+        return {};
+    return QString::fromLatin1(kTitles[nSection]);
+}
+
+Qt::ItemFlags CResultsModel::flags(const QModelIndex& index) const {
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+void CResultsModel::ResetRows(CRows rows) {
+    beginResetModel();
+    m_rows = std::move(rows);
+    endResetModel();
+}
+
+void CResultsModel::InsertRows(int nRow, CRows rows) {
+    if (rows.empty())
+        return;
+    beginInsertRows(QModelIndex(), nRow, nRow + static_cast<int>(rows.size()) - 1);
+    m_rows.insert(m_rows.begin() + nRow, std::make_move_iterator(rows.begin()),
+                  std::make_move_iterator(rows.end()));
+    endInsertRows();
+}
+
+void CResultsModel::RemoveRows(int nRow, int nCount) {
+    if (nCount <= 0)
+        return;
+    beginRemoveRows(QModelIndex(), nRow, nRow + nCount - 1);
+    m_rows.erase(m_rows.begin() + nRow, m_rows.begin() + nRow + nCount);
+    endRemoveRows();
+}
+
+void CResultsModel::RowChanged(int nRow) {
+    emit dataChanged(index(nRow, 0), index(nRow, COLUMN_COUNT - 1));
+}
+
+const SListItemData* CResultsModel::GetItem(int nRow) const {
+    return m_rows.at(static_cast<size_t>(nRow)).get();
+}
+
+CSpellFile* CResultsModel::GetFile(int nRow) const {
+    const SListItemData* pItem = GetItem(nRow);
+    if (pItem->IsErrorRow())
+        return static_cast<const SListItemDataSpellError*>(pItem)->m_pFile.get();
+    return static_cast<const SListItemDataFile*>(pItem)->m_pFile.get();
+}
+
+CSpellError* CResultsModel::GetError(int nRow) const {
+    const SListItemData* pItem = GetItem(nRow);
+    return pItem->IsErrorRow() ? static_cast<const SListItemDataSpellError*>(pItem)->m_pError.get()
+                               : nullptr;
+}
+
+int CResultsModel::FindRow(const std::string& strKey) const {
+    for (int i = 0; i < GetSize(); ++i)
+        if (m_rows[static_cast<size_t>(i)]->GetKey() == strKey)
+            return i;
+    return -1;
+}
+
+int CResultsModel::FindFileRow(const std::string& strKey) const {
+    for (int i = 0; i < GetSize(); ++i) {
+        const SListItemData* pItem = m_rows[static_cast<size_t>(i)].get();
+        if (!pItem->IsErrorRow() && pItem->GetKey() == strKey)
+            return i;
+    }
+    return -1;
+}
+
+SFileRowView CResultsModel::FileView(int nRow) const {
+    const CSpellFile* pFile = GetFile(nRow);
+    SFileRowView view;
+    CLock lock(m_doc.GetLock());
+    view.strPath = pFile->m_strPath;
+    view.strDisplayName = pFile->GetDisplayName();
+    view.bReadOnly = pFile->m_bReadOnly != 0;
+    view.nStatus = pFile->m_nStatus;
+    view.nSyntax = pFile->m_nSyntax;
+    view.nSpelling = pFile->CountErrors(KIND_SPELLING);
+    view.nProfanity = pFile->CountErrors(KIND_PROFANITY);
+    view.bExpanded = pFile->m_bExpanded != 0;
+    view.tChecked = pFile->m_tChecked;
+    return view;
+}
+
+SFindingRowView CResultsModel::FindingView(int nRow) const {
+    const CSpellError* pError = GetError(nRow);
+    SFindingRowView view;
+    if (pError == nullptr)
+        return view;
+    CLock lock(m_doc.GetLock());
+    view.nLine = pError->m_nLine;
+    view.nPos = pError->m_nPos;
+    view.strLine = pError->m_strLine;
+    view.strWord = pError->m_strWord;
+    view.suggestions = pError->m_suggestions;
+    view.nChosen = pError->m_nChosen;
+    view.nKind = pError->m_nKind;
+    view.nCategory = pError->m_nCategory;
+    return view;
+}
