@@ -2,13 +2,15 @@
 #   make run   - build mirt and check the bundled example
 #   make test  - build with AddressSanitizer and UndefinedBehaviorSanitizer and run
 #                every test, then the threading tests under ThreadSanitizer
+# and one for a desktop:
+#   make gui   - build mirt and open the window on the bundled example's project
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 TSAN_BUILD ?= build-tsan
 JOBS ?= $(shell nproc)
 GENERATOR := -G Ninja
 
-.PHONY: all deps build run test test-asan test-tsan clean
+.PHONY: all deps build run gui screenshots test test-asan test-tsan clean
 
 all: build
 
@@ -24,6 +26,16 @@ run: build
 	./$(BUILD)/mirt -console -r --add-folder examples -o $(BUILD)/example-report.html \
 	  $(BUILD)/example.mrk
 
+# The project is made (and checked) the first time; after that the window opens on it.
+gui: build
+	@[ -f $(BUILD)/example.mrk ] || ./$(BUILD)/mirt -console --add-folder examples \
+	  $(BUILD)/example.mrk
+	./$(BUILD)/mirt $(BUILD)/example.mrk
+
+# Takes the pictures of the window in docs/ again.
+screenshots: build
+	tools/screenshots.sh $(BUILD) docs
+
 test: test-asan test-tsan
 
 test-asan: deps
@@ -35,12 +47,10 @@ test-asan: deps
 # The kernel's address randomisation can clash with ThreadSanitizer's memory layout,
 # so these tests run with it switched off for the process.
 test-tsan: deps
-	@if ls tests/concurrency/*.cpp >/dev/null 2>&1; then \
-	  cmake -S . -B $(TSAN_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug \
-	    -DMIRT_SANITIZERS=thread -DMIRT_WERROR=ON -DMIRT_TEST_PROGRAMS=concurrency && \
-	  cmake --build $(TSAN_BUILD) -j $(JOBS) --target test_concurrency && \
-	  setarch $$(uname -m) -R ctest --test-dir $(TSAN_BUILD) --output-on-failure -L tsan; \
-	else echo "no threading tests yet"; fi
+	cmake -S . -B $(TSAN_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug \
+	  -DMIRT_SANITIZERS=thread -DMIRT_WERROR=ON -DMIRT_TEST_PROGRAMS="concurrency;ui_concurrency"
+	cmake --build $(TSAN_BUILD) -j $(JOBS) --target test_concurrency test_ui_concurrency
+	setarch $$(uname -m) -R ctest --test-dir $(TSAN_BUILD) --output-on-failure -L tsan
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD)

@@ -33,6 +33,8 @@ public:
 
     int GetExitCode() const { return m_nExitCode; }
     CRecentFileList& GetRecentFiles() { return m_recentFiles; }
+    // The project of the command line once start-up succeeded.
+    CMirtDoc* GetDocument() const { return m_pDoc.get(); }
 
 private:
     // The built-in parsers in their fixed order; the order decides which parser a file

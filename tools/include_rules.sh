@@ -18,9 +18,11 @@ allowed_for() {
     app/*) echo "app ui project parsers engines watch platform" ;;
     installer/*) echo "installer" ;;
     tools/bench/*) echo "project parsers engines watch platform" ;;
+    tools/screenshots/*) echo "app ui project parsers engines watch platform" ;;
     tests/support/*) echo "tests project parsers engines watch platform" ;;
     tests/installer/*) echo "tests" ;;
     tests/app/*) echo "tests app ui project parsers engines watch platform" ;;
+    tests/ui*) echo "tests ui project parsers engines platform" ;;
     tests/*) folder=${1#tests/}; folder=${folder%%/*}
       case "$folder" in
         platform) echo "tests platform" ;;

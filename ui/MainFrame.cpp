@@ -252,11 +252,13 @@ void CMainFrame::CreateToolBar() {
     add(ID_FIND_PREVIOUS);
     m_pToolBar->addSeparator();
     add(ID_CONTEXT_HELP);
+    // The button that opens what does not fit in a narrow window.
+    for (auto* pButton : m_pToolBar->findChildren<QToolButton*>("qt_toolbar_ext_button"))
+        pButton->setAccessibleName("More");
 }
 
 void CMainFrame::CreateStatusBar() {
     m_pMessagePane = new QLabel("Ready");
-    m_pMessagePane->setAccessibleName("Status");
     statusBar()->addWidget(m_pMessagePane, 1);
 }
 

@@ -233,6 +233,8 @@ void CMirtView::SaveSelection() {
 void CMirtView::RestoreSelection() {
     if (m_strSelectionKey.empty() || m_pModel->GetSize() == 0)
         return;
+    // The rows' places after the rebuild, which the list otherwise works out later.
+    executeDelayedItemsLayout();
     int nRow = m_pModel->FindRow(m_strSelectionKey);
     if (nRow < 0)
         return;

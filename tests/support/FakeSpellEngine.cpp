@@ -27,9 +27,21 @@ void CFakeSpellEngine::SetName(const std::string& strName) {
 }
 
 int CFakeSpellEngine::Start() {
+    std::function<void()> onStart;
+    {
+        std::lock_guard lock(m_mutex);
+        ++m_nStarts;
+        onStart = m_onStart;
+    }
+    if (onStart)
+        onStart();
     std::lock_guard lock(m_mutex);
-    ++m_nStarts;
     return m_nStartResult;
+}
+
+void CFakeSpellEngine::SetOnStart(std::function<void()> onStart) {
+    std::lock_guard lock(m_mutex);
+    m_onStart = std::move(onStart);
 }
 
 int CFakeSpellEngine::Stop() {

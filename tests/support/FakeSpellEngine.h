@@ -22,6 +22,8 @@ public:
     void SetName(const std::string& strName);
     // Called with every word asked, after it was answered (outside the engine's lock).
     void SetOnWord(std::function<void(const std::string&)> onWord);
+    // Called on every start, before it answers (outside the engine's lock).
+    void SetOnStart(std::function<void()> onStart);
 
     int Start() override;
     int Stop() override;
@@ -47,4 +49,5 @@ private:
     int m_nStops = 0;
     bool m_bFailed = false;
     std::function<void(const std::string&)> m_onWord;
+    std::function<void()> m_onStart;
 };

@@ -1,0 +1,60 @@
+// The results list rebuilds, expands and repaints its rows while a check run appends
+// findings on its own thread. Meant to run under ThreadSanitizer: every read of a file
+// or finding must hold the document lock.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+
+#include "tests/ui_support/UiFixture.h"
+#include "ui/MirtView.h"
+#include "ui/ResultsModel.h"
+
+namespace {
+constexpr int kFiles = 12;
+constexpr int kLines = 40;
+
+class ViewDuringRun : public CUiTest {
+protected:
+    void SetUp() override {
+        CUiTest::SetUp();
+        doc.m_options.m_nCheckOptions = 7 | 16;
+        std::string text;
+        for (int i = 0; i < kLines; ++i)
+            text += "1:teh 2:teh 4:darn\n";
+        for (int i = 0; i < kFiles; ++i)
+            Add("f" + std::to_string(i) + ".txt", text);
+    }
+};
+} // namespace
+
+TEST_F(ViewDuringRun, RowsAreRebuiltAndPaintedWhileTheRunAppends) {
+    CMirtView view(doc, app);
+    view.resize(600, 400);
+    view.show();
+    view.OnInitialUpdate();
+    // No Results dialog and no refresh at the end: the test looks at the rows only.
+    view.m_bClosing = true;
+    bool bEnded = false;
+    QObject::connect(&view, &CMirtView::RunEnded, [&] { bEnded = true; });
+    doc.ToggleRun();
+    int nRounds = 0;
+    while (!bEnded) {
+        QApplication::processEvents();
+        view.Rebuild();
+        CResultsModel& model = view.GetModel();
+        for (int nRow = 0; nRow < model.GetSize(); ++nRow)
+            if (!model.GetItem(nRow)->IsErrorRow() && nRow % 3 == nRounds % 3)
+                view.ToggleExpand(nRow, model.GetFile(nRow));
+        QImage image = view.viewport()->grab().toImage();
+        EXPECT_FALSE(image.isNull());
+        ++nRounds;
+    }
+    EXPECT_GT(nRounds, 0);
+    view.Rebuild();
+    std::lock_guard<std::recursive_mutex> lock(doc.GetLock());
+    for (CSpellFile* pFile : doc.m_files) {
+        EXPECT_EQ(pFile->m_nStatus, 0);
+        EXPECT_EQ(pFile->m_errors.size(), static_cast<size_t>(3 * kLines));
+    }
+}

@@ -1,0 +1,56 @@
+// The document test ground with the window's pieces: a view over the project, event
+// handling until a condition holds, and a run that can be held at a chosen word.
+#pragma once
+
+#include <QString>
+
+#include <condition_variable>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+
+#include "tests/support/DocFixture.h"
+
+class CMirtView;
+class QWidget;
+
+// Holds the checking thread inside the engine's answer to one word, or inside its
+// start, until released.
+class CRunHold {
+public:
+    // The word that stands for the engine's start.
+    static const char* const START;
+
+    // Called on the checking thread for every word asked.
+    void OnWord(const std::string& strWord);
+    // Waits until the run is held at the word (true), or gives up after a long bound.
+    bool WaitUntilHeld();
+    void Release();
+
+    std::string m_strWord;
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_bHeld = false;
+    bool m_bReleased = false;
+};
+
+class CUiTest : public CDocTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Handles events until the condition holds; false after a long bound.
+    static bool WaitFor(const std::function<bool()>& done);
+    // Starts a run and handles events until the view has seen its end.
+    void RunInWindow(CMirtView& view);
+    // Holds the next run at the word.
+    void HoldAt(const std::string& strWord);
+
+    CRunHold hold;
+};
+
+// The message box that the window shows now, or null.
+class QMessageBox* OpenMessageBox();
