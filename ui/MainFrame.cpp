@@ -193,11 +193,9 @@ void CMainFrame::FillRecentFiles() {
         connect(pAction, &QAction::triggered, this, [this, strPath] { OpenProject(strPath); });
         m_recentActions.push_back(pAction);
     }
-    if (m_recentActions.empty()) {
-        auto* pEmpty = new QAction("Recent File", this);
-        pEmpty->setEnabled(false);
-        m_recentActions.push_back(pEmpty);
-    }
+    m_bRecentPlaceholder = m_recentActions.empty();
+    if (m_bRecentPlaceholder)
+        m_recentActions.push_back(new QAction("Recent File", this));
     for (QAction* pAction : m_recentActions)
         m_pFileMenu->insertAction(m_pRecentSeparator, pAction);
     UpdateCommands();

@@ -83,6 +83,8 @@ private:
     QMenu* m_pFileMenu = nullptr;
     QAction* m_pRecentSeparator = nullptr;
     std::vector<QAction*> m_recentActions;
+    // The list is empty and shows its disabled placeholder.
+    bool m_bRecentPlaceholder = false;
     QToolBar* m_pToolBar = nullptr;
     QComboBox* m_pFilterBox = nullptr;
     QLineEdit* m_pSearchBox = nullptr;

@@ -46,7 +46,7 @@ void CMainFrame::UpdateCommands() {
     for (int nId : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE})
         GetAction(nId)->setEnabled(!bRunning);
     for (QAction* pAction : m_recentActions)
-        pAction->setEnabled(!bRunning && pAction->text() != "Recent File");
+        pAction->setEnabled(!bRunning && !m_bRecentPlaceholder);
     GetAction(ID_RUN)->setChecked(bRunning);
     GetAction(ID_RESET_RESULTS)->setEnabled(!bRunning && bHasFiles);
     for (int nId = SORT_ADD_ORDER; nId <= SORT_FILE_TYPE; ++nId) {

@@ -1,0 +1,68 @@
+// The window's one message function: the box its type asks for, answered by the user
+// on the user-interface thread; from another thread it never waits.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <thread>
+
+#include "tests/ui_support/UiFixture.h"
+#include "ui/QtMessageDisplay.h"
+
+namespace {
+// Presses a button of the box the display is about to show, once its loop runs.
+void PressWhenShown(QMessageBox::StandardButton button, QMessageBox** ppSeen) {
+    QTimer::singleShot(0, [button, ppSeen] {
+        QMessageBox* pBox = OpenMessageBox();
+        *ppSeen = pBox;
+        if (pBox)
+            pBox->button(button)->click();
+    });
+}
+} // namespace
+
+TEST(QtMessageDisplay, AQuestionReturnsTheButtonPressed) {
+    CQtMessageDisplay display;
+    QMessageBox* pSeen = nullptr;
+    PressWhenShown(QMessageBox::Yes, &pSeen);
+    EXPECT_EQ(display.ShowMessage("Go on?", MB_YESNO | MB_ICONQUESTION), IDYES);
+    ASSERT_NE(pSeen, nullptr);
+    PressWhenShown(QMessageBox::Cancel, &pSeen);
+    EXPECT_EQ(display.ShowMessage("Save?", MB_YESNOCANCEL | MB_ICONEXCLAMATION), IDCANCEL);
+}
+
+TEST(QtMessageDisplay, EachTypeHasItsButtonsAndIcon) {
+    std::unique_ptr<QMessageBox> pBox(
+        MakeMessageBox(nullptr, "text", MB_YESNOCANCEL | MB_ICONEXCLAMATION));
+    EXPECT_EQ(pBox->standardButtons(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_EQ(pBox->icon(), QMessageBox::Warning);
+    EXPECT_EQ(pBox->windowTitle(), "Mirtora");
+    pBox.reset(MakeMessageBox(nullptr, "text", MB_OK | MB_ICONSTOP));
+    EXPECT_EQ(pBox->standardButtons(), QMessageBox::Ok);
+    EXPECT_EQ(pBox->icon(), QMessageBox::Critical);
+    pBox.reset(MakeMessageBox(nullptr, "text", MB_YESNO | MB_ICONQUESTION));
+    EXPECT_EQ(pBox->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(pBox->icon(), QMessageBox::Question);
+    EXPECT_EQ(AnswerOf(QMessageBox::No), IDNO);
+    EXPECT_EQ(AnswerOf(QMessageBox::Ok), IDOK);
+}
+
+TEST(QtMessageDisplay, FromAnotherThreadItAnswersAtOnceAndShowsTheBoxLater) {
+    CQtMessageDisplay display;
+    int nOk = 0, nQuestion = 0;
+    std::thread other([&] {
+        nOk = display.ShowMessage("Told", MB_OK);
+        nQuestion = display.ShowMessage("Asked?", MB_YESNO);
+    });
+    other.join();
+    EXPECT_EQ(nOk, IDOK);
+    EXPECT_EQ(nQuestion, IDNO);
+    QMessageBox* pBox = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return (pBox = OpenMessageBox()) != nullptr; }, 60000));
+    EXPECT_TRUE(pBox->text() == "Told" || pBox->text() == "Asked?");
+    while ((pBox = OpenMessageBox()) != nullptr)
+        pBox->close();
+}
