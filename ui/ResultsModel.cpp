@@ -69,13 +69,30 @@ Qt::ItemFlags CResultsModel::flags(const QModelIndex& index) const {
 void CResultsModel::ResetRows(CRows rows) {
     beginResetModel();
     m_rows = std::move(rows);
+    IndexFileRows();
     endResetModel();
+}
+
+void CResultsModel::IndexFileRows() {
+    m_fileRows.clear();
+    for (int i = 0; i < GetSize(); ++i) {
+        const SListItemData* pItem = m_rows[static_cast<size_t>(i)].get();
+        if (!pItem->IsErrorRow())
+            m_fileRows.emplace(pItem->GetKey(), i);
+    }
 }
 
 void CResultsModel::InsertRows(int nRow, CRows rows) {
     if (rows.empty())
         return;
     beginInsertRows(QModelIndex(), nRow, nRow + static_cast<int>(rows.size()) - 1);
+    const int nCount = static_cast<int>(rows.size());
+    for (auto& entry : m_fileRows)
+        if (entry.second >= nRow)
+            entry.second += nCount;
+    for (int i = 0; i < nCount; ++i)
+        if (!rows[static_cast<size_t>(i)]->IsErrorRow())
+            m_fileRows[rows[static_cast<size_t>(i)]->GetKey()] = nRow + i;
     m_rows.insert(m_rows.begin() + nRow, std::make_move_iterator(rows.begin()),
                   std::make_move_iterator(rows.end()));
     endInsertRows();
@@ -85,6 +102,12 @@ void CResultsModel::RemoveRows(int nRow, int nCount) {
     if (nCount <= 0)
         return;
     beginRemoveRows(QModelIndex(), nRow, nRow + nCount - 1);
+    for (int i = nRow; i < nRow + nCount; ++i)
+        if (!GetItem(i)->IsErrorRow())
+            m_fileRows.erase(GetItem(i)->GetKey());
+    for (auto& entry : m_fileRows)
+        if (entry.second >= nRow + nCount)
+            entry.second -= nCount;
     m_rows.erase(m_rows.begin() + nRow, m_rows.begin() + nRow + nCount);
     endRemoveRows();
 }
@@ -118,12 +141,8 @@ int CResultsModel::FindRow(const std::string& strKey) const {
 }
 
 int CResultsModel::FindFileRow(const std::string& strKey) const {
-    for (int i = 0; i < GetSize(); ++i) {
-        const SListItemData* pItem = m_rows[static_cast<size_t>(i)].get();
-        if (!pItem->IsErrorRow() && pItem->GetKey() == strKey)
-            return i;
-    }
-    return -1;
+    auto it = m_fileRows.find(strKey);
+    return it == m_fileRows.end() ? -1 : it->second;
 }
 
 SFileRowView CResultsModel::FileView(int nRow) const {

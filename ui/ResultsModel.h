@@ -6,6 +6,8 @@
 #include <QAbstractTableModel>
 
 #include <memory>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "ui/ListItemData.h"
@@ -50,7 +52,11 @@ public:
 
 private:
     QString CellText(int nRow, int nColumn) const;
+    // A run sends two notifications per file, each looking its file row up by path;
+    // the index follows every change of the rows.
+    void IndexFileRows();
 
     CMirtDoc& m_doc;
     CRows m_rows;
+    std::unordered_map<std::string, int> m_fileRows;
 };

@@ -99,6 +99,23 @@ TEST_F(ResultsView, RowsExposeWhatTheyShowToScreenReaders) {
     EXPECT_EQ(Model().headerData(2, Qt::Horizontal).toString(), "Spelling error");
 }
 
+TEST_F(ResultsView, FileRowsAreFoundByPathAfterRowsCameAndWent) {
+    CheckedProject();
+    auto expectIndexed = [&] {
+        for (size_t i = 0; i < doc.m_files.size(); ++i)
+            EXPECT_EQ(Model().FindFileRow(File(i)->m_strPath), RowOf(File(i)->GetDisplayName()))
+                << File(i)->GetDisplayName();
+    };
+    Expand("b.txt");
+    Expand("a.txt");
+    expectIndexed();
+    Expand("b.txt");
+    expectIndexed();
+    EXPECT_EQ(Model().FindFileRow(File(0)->m_strPath + "x"), -1);
+    // A finding row is not its file's row.
+    EXPECT_EQ(Model().FindRow(File(0)->m_strPath), 0);
+}
+
 TEST_F(ResultsView, TheModelStaysConsistentThroughAWholeRun) {
     for (int i = 0; i < 6; ++i)
         Add("f" + std::to_string(i) + ".txt", "1:teh 2:darn\n4:teh\n");
