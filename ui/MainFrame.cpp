@@ -19,24 +19,12 @@
 #include "project/MirtAppContext.h"
 #include "project/MirtDoc.h"
 #include "ui/CommandIds.h"
+#include "ui/FileDialogs.h"
+#include "ui/FilterBox.h"
 #include "ui/MirtView.h"
 
 namespace {
 constexpr int kBoxWidth = 205;
-
-struct SFilterEntry {
-    const char* pszText;
-    int nPreset;
-};
-constexpr SFilterEntry kFilterEntries[] = {
-    {"All", PRESET_ALL},
-    {"Pending Changes", PRESET_PENDING},
-    {"Errors", PRESET_ERRORS},
-    {"Profanity", PRESET_PROFANITY},
-    {"Language Errors", PRESET_LANGUAGE},
-    {"Comment Errors", PRESET_COMMENT},
-    {"Code Errors", PRESET_CODE},
-};
 
 // The visible text of a command without its "&" marks, as a screen reader names it.
 QString WithoutMnemonics(QString text) {
@@ -54,7 +42,7 @@ QIcon CommandIcon(const char* pszThemeName, QStyle::StandardPixmap fallback, con
 CMainFrame::CMainFrame(CMirtDoc& doc, CMirtAppContext& app, CRecentFileList& recentFiles,
                        QWidget* pParent)
     : QMainWindow(pParent), m_doc(doc), m_app(app), m_recentFiles(recentFiles),
-      m_pView(new CMirtView(doc, app, this)) {
+      m_pView(new CMirtView(doc, app, this)), m_pDialogs(std::make_shared<CFileDialogs>()) {
     setCentralWidget(m_pView);
     CreateActions();
     CreateMenus();
@@ -115,6 +103,7 @@ void CMainFrame::CreateActions() {
     AddCommand(ID_IGNORE, "&Ignore", QKeySequence(Qt::CTRL | Qt::Key_I))
         ->setIcon(CommandIcon("edit-clear", QStyle::SP_DialogDiscardButton, pStyle));
     AddCommand(ID_ADD_SUGGESTION, "&Add Suggestion");
+    AddCommand(ID_SHOW_ONLY_WORD, "Show Only selected word Errors");
     AddCommand(ID_EDIT_UNDO, "&Undo")
         ->setShortcuts(
             {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
@@ -167,8 +156,10 @@ void CMainFrame::CreateMenus() {
     add(menuBar()->addMenu("&SpellCheck"),
         {ID_RUN, 0, ID_SAVE_CHANGES, ID_CREATE_REPORT, ID_RESET_RESULTS, 0, ID_VIEW_DICTIONARY,
          ID_OPTIONS, ID_SYNTAX_ASSOCIATIONS});
-    add(menuBar()->addMenu("&Edit"),
+    m_pEditMenu = menuBar()->addMenu("&Edit");
+    add(m_pEditMenu,
         {ID_EDIT_FILE, ID_REMOVE_FILE, 0, ID_IGNORE, ID_ADD_SUGGESTION, 0, ID_EDIT_UNDO});
+    connect(m_pEditMenu, &QMenu::aboutToShow, this, &CMainFrame::RebuildEditMenuItems);
     add(menuBar()->addMenu("&View"), {ID_FIND, ID_FIND_NEXT, ID_FIND_PREVIOUS, 0, ID_NEXT_ERROR,
                                       ID_PREVIOUS_ERROR, 0, ID_EXPAND_ALL, ID_COLLAPSE_ALL});
     add(menuBar()->addMenu("&Sort"), {SORT_ADD_ORDER, SORT_FILE_NAME, SORT_FILE_TYPE,
@@ -223,18 +214,7 @@ void CMainFrame::CreateToolBar() {
     m_pToolBar->addSeparator();
     add(ID_IGNORE);
 
-    auto* pShow = new QLabel(" Show: ");
-    pShow->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_pToolBar->addWidget(pShow);
-    m_pFilterBox = new QComboBox;
-    m_pFilterBox->setFixedWidth(kBoxWidth);
-    m_pFilterBox->setAccessibleName("Show:");
-    for (const SFilterEntry& entry : kFilterEntries)
-        m_pFilterBox->addItem(entry.pszText, entry.nPreset);
-    pShow->setBuddy(m_pFilterBox);
-    m_pToolBar->addWidget(m_pFilterBox);
-    connect(m_pFilterBox, &QComboBox::activated, this, &CMainFrame::OnFilterSelected);
-
+    CreateFilterBox();
     auto* pSearch = new QLabel("  Search: ");
     pSearch->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_pToolBar->addWidget(pSearch);
@@ -255,6 +235,14 @@ void CMainFrame::CreateToolBar() {
         pButton->setAccessibleName("More");
 }
 
+QComboBox* CMainFrame::GetFilterBox() const {
+    return m_pFilterBox;
+}
+
+void CMainFrame::SetFileDialogs(std::shared_ptr<CFileDialogs> pDialogs) {
+    m_pDialogs = std::move(pDialogs);
+}
+
 void CMainFrame::CreateStatusBar() {
     m_pMessagePane = new QLabel("Ready");
     statusBar()->addWidget(m_pMessagePane, 1);
@@ -266,7 +254,9 @@ void CMainFrame::ConnectView() {
         UpdateCommands();
     });
     connect(m_pView, &CMirtView::MessageText, this, &CMainFrame::SetMessageText);
-    connect(m_pView, &CMirtView::SelectionChanged, this, &CMainFrame::UpdateCommands);
+    connect(m_pView, &CMirtView::SelectionChanged, this, &CMainFrame::OnSelectionChanged);
+    connect(m_pView, &CMirtView::AddFolderRequested, this, &CMainFrame::OnAddFolder);
+    connect(m_pView, &CMirtView::ContextMenuRequested, this, &CMainFrame::OnContextMenu);
     connect(m_pView, &CMirtView::ReportRequested, this,
             [this] { GetAction(ID_CREATE_REPORT)->trigger(); });
     connect(m_pView, &CMirtView::RunEnded, this, [this] {
@@ -291,32 +281,4 @@ void CMainFrame::SetMessageText(const QString& text) {
 QString CMainFrame::GetMessageText() const {
     QString strPrompt = statusBar()->currentMessage();
     return strPrompt.isEmpty() ? m_pMessagePane->text() : strPrompt;
-}
-
-void CMainFrame::OnFilterSelected(int nIndex) {
-    CResultFilter filter;
-    if (CResultFilter::FromPreset(m_pFilterBox->itemData(nIndex).toInt(), filter))
-        m_pView->SetFilter(filter);
-    m_pView->setFocus();
-    SyncFilterBox();
-}
-
-void CMainFrame::SyncFilterBox() {
-    int nIndex = m_pFilterBox->findData(m_pView->m_filter.GetPreset());
-    if (nIndex >= 0)
-        m_pFilterBox->setCurrentIndex(nIndex);
-}
-
-void CMainFrame::UpdateTitle() {
-    const std::string& strPath = m_doc.GetPathName();
-    size_t nSlash = strPath.rfind('/');
-    std::string strName = strPath.empty() ? "Untitled" : strPath.substr(nSlash + 1);
-    setWindowTitle(QString::fromUtf8(strName.c_str()) + "[*] - MIRT");
-    setWindowModified(m_doc.IsModified());
-}
-
-void CMainFrame::ShowAbout() {
-    QMessageBox::about(this, "About MIRT",
-                       "<b>MIRT</b><br>Mirtora version 3.10<br>A spelling checker for program "
-                       "source code.<br><br>Copyright &copy; Halvenik");
 }

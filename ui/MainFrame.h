@@ -4,10 +4,15 @@
 
 #include <QMainWindow>
 
-#include <functional>
 #include <map>
+#include <memory>
 #include <string>
+#include <vector>
 
+#include "ui/FindingMenus.h"
+
+class CFileDialogs;
+class CFilterBox;
 class CMirtAppContext;
 class CMirtDoc;
 class CMirtView;
@@ -18,14 +23,11 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QToolBar;
+struct SSelectionState;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    // Asks for a project file to open (bSave false) or a name to save under; empty when
-    // the user cancelled. Tests put their own in place of the file dialogs.
-    using CFileChooser = std::function<std::string(bool bSave, const std::string& strInitial)>;
-
     CMainFrame(CMirtDoc& doc, CMirtAppContext& app, CRecentFileList& recentFiles,
                QWidget* pParent = nullptr);
     ~CMainFrame() override;
@@ -39,11 +41,16 @@ public:
 
     QAction* GetAction(int nId) const;
     CMirtView* GetView() const { return m_pView; }
-    QComboBox* GetFilterBox() const { return m_pFilterBox; }
+    QComboBox* GetFilterBox() const;
     QLineEdit* GetSearchBox() const { return m_pSearchBox; }
     QToolBar* GetToolBar() const { return m_pToolBar; }
     QMenu* GetMenu(const QString& strTitle) const;
-    void SetFileChooser(CFileChooser chooser) { m_fileChooser = std::move(chooser); }
+    // The file choosers; tests put their own in place.
+    void SetFileDialogs(std::shared_ptr<CFileDialogs> pDialogs);
+    // The context menu of the selection: of files, or of findings. The caller owns it.
+    QMenu* BuildContextMenu(bool bFileMenu);
+    // Runs a command as its menu item or button would.
+    void OnCommand(int nId);
 
     // The document commands; each asks to save a modified project first where it
     // replaces it. False when nothing was done.
@@ -62,34 +69,53 @@ private:
     QAction* AddCommand(int nId, const char* pszText, const QKeySequence& shortcut = {});
     void CreateMenus();
     void CreateToolBar();
+    void CreateFilterBox();
     void CreateStatusBar();
     void ConnectView();
     void FillRecentFiles();
-    void OnCommand(int nId);
+    void UpdateFindingCommands(const SSelectionState& state, bool bRunning, bool bHasRows);
+    void UpdateDocumentCommands(bool bRunning, bool bHasFiles);
+    void RebuildEditMenuItems();
+    bool OnFindingCommand(int nId);
+    bool OnDocumentCommand(int nId);
+    void OnSelectionChanged();
+    void OnContextMenu(const QPoint& globalPos, bool bFileMenu);
+
+    // The filter box (MainFrameFilter.cpp).
     void OnFilterSelected(int nIndex);
+    void OnFilterPopupOpening();
     void SyncFilterBox();
+    void PutSelectedEntry(int nIndex, const std::vector<std::string>& words);
+
+    // Document and file commands (MainFrameDocument.cpp).
     void UpdateTitle();
     // The question before a modified project is replaced or closed; false on Cancel or
     // when the save failed.
     bool SaveModified();
     bool SaveAs();
+    void OnAddFiles();
+    void OnAddFolder();
+    void OnCreateReport();
     void ShowAbout();
 
     CMirtDoc& m_doc;
     CMirtAppContext& m_app;
     CRecentFileList& m_recentFiles;
     CMirtView* m_pView;
+    std::shared_ptr<CFileDialogs> m_pDialogs;
     std::map<int, QAction*> m_actions;
     QMenu* m_pFileMenu = nullptr;
+    QMenu* m_pEditMenu = nullptr;
     QAction* m_pRecentSeparator = nullptr;
     std::vector<QAction*> m_recentActions;
     // The list is empty and shows its disabled placeholder.
     bool m_bRecentPlaceholder = false;
+    CFindingItems m_editItems;
+    CFindingItems m_contextItems;
     QToolBar* m_pToolBar = nullptr;
-    QComboBox* m_pFilterBox = nullptr;
+    CFilterBox* m_pFilterBox = nullptr;
     QLineEdit* m_pSearchBox = nullptr;
     QLabel* m_pMessagePane = nullptr;
-    CFileChooser m_fileChooser;
     // A close asked for during a run waits for the cancelled run to end.
     bool m_bCloseAfterRun = false;
 };

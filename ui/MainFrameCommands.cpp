@@ -1,191 +1,210 @@
-// Main frame: command states, command dispatch and the document commands.
+// Main frame: command states, the menu items of the selected finding, the context
+// menus and the dispatch of every command.
 #include <QAction>
-#include <QCloseEvent>
-#include <QFileDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QWhatsThis>
 
-#include <filesystem>
-
-#include "platform/MessageDisplay.h"
-#include "platform/RecentFileList.h"
 #include "project/FileOrder.h"
-#include "project/MirtAppContext.h"
 #include "project/MirtDoc.h"
 #include "ui/CommandIds.h"
 #include "ui/MainFrame.h"
 #include "ui/MirtView.h"
+#include "ui/ResultsModel.h"
+#include "ui/RowText.h"
 
 namespace {
-const char* const kProjectFilter = "MIRT Files (*.mrk)";
+// Later work brings these commands; until then they are shown, and disabled.
+constexpr int kPendingCommands[] = {ID_SYNTAX_ASSOCIATIONS, ID_HELP_TOPICS, ID_SUPPORT,
+                                    ID_EXPORT_WORDS};
 
-std::string ChooseProjectFile(QWidget* pParent, bool bSave, const std::string& strInitial) {
-    QFileDialog dialog(pParent, bSave ? "Save As" : "Open", QString::fromUtf8(strInitial.c_str()));
-    dialog.setAcceptMode(bSave ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(bSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setNameFilters(bSave ? QStringList{kProjectFilter}
-                                : QStringList{kProjectFilter, "All Files (*)"});
-    dialog.setDefaultSuffix("mrk");
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return "";
-    return dialog.selectedFiles().front().toStdString();
+QString MenuText(const std::string& strText) {
+    return QString::fromUtf8(DoubleAmpersands(strText).c_str());
 }
 
-// Later work brings these commands; until then they are shown, and disabled.
-constexpr int kPendingCommands[] = {
-    ID_ADD_FILES,       ID_ADD_FOLDER,     ID_SAVE_CHANGES,        ID_CREATE_REPORT,
-    ID_VIEW_DICTIONARY, ID_OPTIONS,        ID_SYNTAX_ASSOCIATIONS, ID_EDIT_FILE,
-    ID_REMOVE_FILE,     ID_IGNORE,         ID_ADD_SUGGESTION,      ID_EDIT_UNDO,
-    ID_NEXT_ERROR,      ID_PREVIOUS_ERROR, ID_EXPAND_ALL,          ID_COLLAPSE_ALL,
-    ID_HELP_TOPICS,     ID_SUPPORT,        ID_EXPORT_WORDS};
+// "&Undo\tCtrl+Z" or "&Undo <what>\tCtrl+Z" as the document words it, for a menu item
+// whose shortcut is its own.
+QString UndoText(const std::string& strDocumentText) {
+    std::string strText = strDocumentText.substr(0, strDocumentText.find('\t'));
+    const std::string strPrefix = "&Undo ";
+    if (strText.rfind(strPrefix, 0) != 0)
+        return QString::fromUtf8(strText.c_str());
+    return "&Undo " + MenuText(strText.substr(strPrefix.size()));
+}
 } // namespace
 
 void CMainFrame::UpdateCommands() {
     const bool bRunning = m_doc.m_bRunning.load() != 0;
     const bool bHasFiles = !m_pView->IsEmptyProject();
-    for (int nId : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE})
-        GetAction(nId)->setEnabled(!bRunning);
-    for (QAction* pAction : m_recentActions)
-        pAction->setEnabled(!bRunning && !m_bRecentPlaceholder);
-    GetAction(ID_RUN)->setChecked(bRunning);
-    GetAction(ID_RESET_RESULTS)->setEnabled(!bRunning && bHasFiles);
-    for (int nId = SORT_ADD_ORDER; nId <= SORT_FILE_TYPE; ++nId) {
-        GetAction(nId)->setEnabled(!bRunning);
-        GetAction(nId)->setChecked(nId == m_pView->m_nSortCommand);
-    }
+    UpdateDocumentCommands(bRunning, bHasFiles);
+    UpdateFindingCommands(m_pView->GetSelectionState(), bRunning,
+                          m_pView->GetModel().GetSize() > 0);
     for (int nId : kPendingCommands)
         GetAction(nId)->setEnabled(false);
     UpdateTitle();
 }
 
+void CMainFrame::UpdateDocumentCommands(bool bRunning, bool bHasFiles) {
+    for (int nId : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_OPTIONS})
+        GetAction(nId)->setEnabled(!bRunning);
+    for (QAction* pAction : m_recentActions)
+        pAction->setEnabled(!bRunning && !m_bRecentPlaceholder);
+    GetAction(ID_RUN)->setChecked(bRunning);
+    GetAction(ID_RESET_RESULTS)->setEnabled(!bRunning && bHasFiles);
+    GetAction(ID_CREATE_REPORT)->setEnabled(!bRunning && bHasFiles);
+    GetAction(ID_SAVE_CHANGES)->setEnabled(!bRunning && m_doc.HasPendingChanges());
+    for (int nId = SORT_ADD_ORDER; nId <= SORT_FILE_TYPE; ++nId) {
+        GetAction(nId)->setEnabled(!bRunning);
+        GetAction(nId)->setChecked(nId == m_pView->m_nSortCommand);
+    }
+    GetAction(ID_EDIT_UNDO)->setEnabled(m_doc.CanUndo());
+    GetAction(ID_EDIT_UNDO)->setText(UndoText(m_doc.GetUndoText()));
+}
+
+void CMainFrame::UpdateFindingCommands(const SSelectionState& state, bool, bool bHasRows) {
+    const size_t nFindings = state.findings.size();
+    QAction* pIgnore = GetAction(ID_IGNORE);
+    pIgnore->setEnabled(nFindings > 0);
+    if (nFindings == 0)
+        pIgnore->setText("&Ignore");
+    else if (nFindings == 1)
+        pIgnore->setText("&Ignore All '" + MenuText(state.findings.front().strWord) + "'");
+    else
+        pIgnore->setText("&Ignore All Selected");
+    QAction* pShowOnly = GetAction(ID_SHOW_ONLY_WORD);
+    pShowOnly->setEnabled(nFindings > 0);
+    if (nFindings == 0)
+        pShowOnly->setText("Show Errors of Selected Type");
+    else if (nFindings == 1)
+        pShowOnly->setText("Show Only '" + MenuText(state.findings.front().strWord) + "' Errors");
+    else
+        pShowOnly->setText("Show Only Selected Errors");
+    GetAction(ID_ADD_SUGGESTION)->setEnabled(state.bOneFinding);
+    GetAction(ID_EDIT_FILE)->setEnabled(state.files.size() == 1);
+    QAction* pRemove = GetAction(ID_REMOVE_FILE);
+    pRemove->setEnabled(!state.files.empty());
+    pRemove->setText(state.files.size() > 1 ? "Remove Files" : "Remove File");
+    GetAction(ID_NEXT_ERROR)->setEnabled(state.nRows > 0);
+    GetAction(ID_PREVIOUS_ERROR)->setEnabled(state.nRows > 0);
+    GetAction(ID_EXPAND_ALL)->setEnabled(bHasRows);
+    GetAction(ID_COLLAPSE_ALL)->setEnabled(bHasRows);
+}
+
+void CMainFrame::RebuildEditMenuItems() {
+    SSelectionState state = m_pView->GetSelectionState();
+    m_editItems.Build(m_pEditMenu, GetAction(ID_ADD_SUGGESTION), state,
+                      [this](int nId) { OnCommand(nId); });
+}
+
+void CMainFrame::OnSelectionChanged() {
+    RebuildEditMenuItems();
+    UpdateCommands();
+}
+
+QMenu* CMainFrame::BuildContextMenu(bool bFileMenu) {
+    UpdateCommands();
+    auto* pMenu = new QMenu(this);
+    if (bFileMenu) {
+        pMenu->addActions({GetAction(ID_EDIT_FILE), GetAction(ID_REMOVE_FILE)});
+        return pMenu;
+    }
+    pMenu->addActions({GetAction(ID_IGNORE), GetAction(ID_ADD_SUGGESTION)});
+    pMenu->addSeparator();
+    pMenu->addActions({GetAction(ID_EDIT_FILE), GetAction(ID_REMOVE_FILE)});
+    pMenu->addSeparator();
+    pMenu->addAction(GetAction(ID_SHOW_ONLY_WORD));
+    m_contextItems.Build(pMenu, GetAction(ID_ADD_SUGGESTION), m_pView->GetSelectionState(),
+                         [this](int nId) { OnCommand(nId); });
+    return pMenu;
+}
+
+void CMainFrame::OnContextMenu(const QPoint& globalPos, bool bFileMenu) {
+    QMenu* pMenu = BuildContextMenu(bFileMenu);
+    pMenu->exec(globalPos);
+    m_contextItems.Clear();
+    pMenu->deleteLater();
+}
+
 void CMainFrame::OnCommand(int nId) {
-    if (IsSortOrder(nId)) {
+    if (IsSortOrder(nId))
         m_pView->SortFiles(nId);
-    } else {
-        switch (nId) {
-        case ID_FILE_NEW:
-            OnFileNew();
-            break;
-        case ID_FILE_OPEN:
-            OnFileOpen();
-            break;
-        case ID_FILE_SAVE:
-            OnFileSave();
-            break;
-        case ID_APP_EXIT:
-            close();
-            break;
-        case ID_RUN:
-            m_doc.ToggleRun();
-            break;
-        case ID_RESET_RESULTS:
-            m_doc.OnResetResults();
-            break;
-        case ID_FIND:
-            m_pSearchBox->setFocus();
-            m_pSearchBox->selectAll();
-            break;
-        case ID_FIND_NEXT:
-        case ID_FIND_PREVIOUS:
-            m_pView->Find(nId == ID_FIND_NEXT, m_pSearchBox->text().toStdString());
-            break;
-        case ID_APP_ABOUT:
-            ShowAbout();
-            break;
-        case ID_CONTEXT_HELP:
-            QWhatsThis::enterWhatsThisMode();
-            break;
-        default:
-            break;
-        }
-    }
+    else if (!OnFindingCommand(nId))
+        OnDocumentCommand(nId);
+    RebuildEditMenuItems();
     UpdateCommands();
 }
 
-void CMainFrame::OnDocumentChanged() {
-    m_pView->OnInitialUpdate();
-    SyncFilterBox();
-    UpdateCommands();
+bool CMainFrame::OnFindingCommand(int nId) {
+    if (nId >= ID_REPLACE_ALL_FIRST && nId < ID_REPLACE_ALL_FIRST + MENU_SUGGESTIONS)
+        m_pView->OnReplaceAll(nId - ID_REPLACE_ALL_FIRST);
+    else if (nId >= ID_REPLACE_THIS_FIRST && nId < ID_REPLACE_THIS_FIRST + MENU_SUGGESTIONS)
+        m_pView->OnReplaceThis(nId - ID_REPLACE_THIS_FIRST);
+    else if (nId >= ID_IGNORE_CALLS_FIRST && nId < ID_IGNORE_CALLS_FIRST + MENU_CALLS)
+        m_pView->OnIgnoreCalls(nId - ID_IGNORE_CALLS_FIRST);
+    else if (nId == ID_IGNORE)
+        m_pView->OnIgnore();
+    else if (nId == ID_ADD_SUGGESTION)
+        m_pView->OnAddSuggestion();
+    else if (nId == ID_SHOW_ONLY_WORD && m_pView->OnShowOnlySelectedWords())
+        SyncFilterBox();
+    else if (nId == ID_EDIT_FILE)
+        m_pView->OnEditFile();
+    else if (nId == ID_REMOVE_FILE)
+        m_pView->OnRemoveFiles();
+    else if (nId == ID_NEXT_ERROR || nId == ID_PREVIOUS_ERROR)
+        m_pView->OnNextError(nId == ID_NEXT_ERROR);
+    else if (nId == ID_EXPAND_ALL || nId == ID_COLLAPSE_ALL)
+        m_pView->OnExpandAll(nId == ID_EXPAND_ALL);
+    else if (nId == ID_FIND_NEXT || nId == ID_FIND_PREVIOUS)
+        m_pView->Find(nId == ID_FIND_NEXT, m_pSearchBox->text().toStdString());
+    else
+        return nId == ID_SHOW_ONLY_WORD;
+    return true;
 }
 
-bool CMainFrame::SaveModified() {
-    if (!m_doc.IsModified())
-        return true;
-    std::string strName = m_doc.GetPathName().empty() ? "Untitled" : m_doc.GetPathName();
-    int nAnswer =
-        m_app.MessageBox("Save changes to " + strName + "?", MB_YESNOCANCEL | MB_ICONEXCLAMATION);
-    if (nAnswer == IDYES)
+bool CMainFrame::OnDocumentCommand(int nId) {
+    switch (nId) {
+    case ID_FILE_NEW:
+        return OnFileNew();
+    case ID_FILE_OPEN:
+        return OnFileOpen();
+    case ID_FILE_SAVE:
         return OnFileSave();
-    return nAnswer == IDNO;
-}
-
-bool CMainFrame::OnFileNew() {
-    if (m_doc.m_bRunning || !SaveModified())
-        return false;
-    m_doc.OnNewDocument();
-    OnDocumentChanged();
-    return true;
-}
-
-bool CMainFrame::OnFileOpen() {
-    if (m_doc.m_bRunning)
-        return false;
-    std::string strPath = m_fileChooser ? m_fileChooser(false, m_doc.GetPathName())
-                                        : ChooseProjectFile(this, false, m_doc.GetPathName());
-    return !strPath.empty() && OpenProject(strPath);
-}
-
-// A project that cannot be opened leaves an empty new project in its place, so nothing
-// half loaded can be saved over the file.
-bool CMainFrame::OpenProject(const std::string& strPath) {
-    if (m_doc.m_bRunning || !SaveModified())
-        return false;
-    std::string strFull = std::filesystem::absolute(strPath).lexically_normal().string();
-    if (!m_doc.OnOpenDocument(strFull)) {
-        m_recentFiles.Remove(strFull);
-        m_doc.OnNewDocument();
-        OnDocumentChanged();
-        return false;
-    }
-    m_recentFiles.Add(strFull);
-    OnDocumentChanged();
-    return true;
-}
-
-bool CMainFrame::OnFileSave() {
-    if (m_doc.GetPathName().empty())
-        return SaveAs();
-    return m_doc.OnSaveDocument(m_doc.GetPathName());
-}
-
-bool CMainFrame::SaveAs() {
-    std::string strInitial = m_doc.GetPathName().empty() ? "MIRT.mrk" : m_doc.GetPathName();
-    std::string strPath =
-        m_fileChooser ? m_fileChooser(true, strInitial) : ChooseProjectFile(this, true, strInitial);
-    if (strPath.empty())
-        return false;
-    if (!m_doc.OnSaveDocument(strPath))
-        return false;
-    m_recentFiles.Add(std::filesystem::absolute(strPath).lexically_normal().string());
-    UpdateTitle();
-    return true;
-}
-
-// A close during a run cancels the run first and comes back when it has ended, so the
-// question to save sees the project as the run left it.
-void CMainFrame::closeEvent(QCloseEvent* pEvent) {
-    if (m_doc.m_bRunning) {
-        m_bCloseAfterRun = true;
-        m_pView->m_bClosing = true;
+    case ID_APP_EXIT:
+        return close();
+    case ID_ADD_FILES:
+        OnAddFiles();
+        break;
+    case ID_ADD_FOLDER:
+        OnAddFolder();
+        break;
+    case ID_RUN:
         m_doc.ToggleRun();
-        pEvent->ignore();
-        return;
+        break;
+    case ID_SAVE_CHANGES:
+        m_pView->OnSaveChanges();
+        break;
+    case ID_CREATE_REPORT:
+        OnCreateReport();
+        break;
+    case ID_RESET_RESULTS:
+        m_doc.OnResetResults();
+        break;
+    case ID_EDIT_UNDO:
+        m_doc.UndoLast();
+        break;
+    case ID_FIND:
+        m_pSearchBox->setFocus();
+        m_pSearchBox->selectAll();
+        break;
+    case ID_APP_ABOUT:
+        ShowAbout();
+        break;
+    case ID_CONTEXT_HELP:
+        QWhatsThis::enterWhatsThisMode();
+        break;
+    default:
+        return false;
     }
-    if (!SaveModified()) {
-        m_bCloseAfterRun = false;
-        m_pView->m_bClosing = false;
-        pEvent->ignore();
-        return;
-    }
-    pEvent->accept();
+    return true;
 }

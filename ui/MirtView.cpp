@@ -52,6 +52,10 @@ CMirtView::CMirtView(CMirtDoc& doc, CMirtAppContext& app, QWidget* pParent)
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setMouseTracking(true);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+    setDropIndicatorShown(false);
     header()->setSectionsMovable(false);
     header()->setStretchLastSection(true);
     header()->resizeSection(CResultsModel::COLUMN_LINE, kNumberColumnWidth);
@@ -404,14 +408,17 @@ void CMirtView::PaintWelcome() {
                      QString::fromLatin1(WELCOME_TEXT));
 }
 
+// Every click selects its row first (and so ends an edit in progress).
 void CMirtView::mousePressEvent(QMouseEvent* pEvent) {
     QTreeView::mousePressEvent(pEvent);
     QModelIndex index = indexAt(pEvent->position().toPoint());
     if (!index.isValid() || pEvent->button() != Qt::LeftButton)
         return;
     int nRow = index.row();
-    if (m_pModel->GetItem(nRow)->IsErrorRow())
+    if (m_pModel->GetItem(nRow)->IsErrorRow()) {
+        ChooseSuggestionUnder(pEvent->position().toPoint());
         return;
+    }
     int x = pEvent->position().toPoint().x() - columnViewportPosition(0);
     if (x < visualRect(index).height())
         ToggleExpand(nRow, m_pModel->GetFile(nRow));

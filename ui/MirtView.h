@@ -5,7 +5,9 @@
 
 #include <QTreeView>
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,11 +24,28 @@ class CRunMessage;
 class CSpellFile;
 class QDialog;
 
+// The selection as the commands' update rules see it.
+struct SSelectionState {
+    int nRows = 0;
+    // Distinct paths of the selected rows' files, in row order.
+    std::vector<std::string> files;
+    bool bAnyFileRow = false;
+    // The selected findings: each distinct word and category once, in row order.
+    std::vector<SFindingRowView> findings;
+    // Exactly one row is selected and it is a finding row (findings[0]); then the
+    // dictionary's rule for its word and category, and which of its calls are ignored.
+    bool bOneFinding = false;
+    std::optional<std::string> rule;
+    std::vector<bool> callsIgnored;
+};
+
 class CMirtView : public QTreeView, public CMirtDocView {
     Q_OBJECT
 public:
     CMirtView(CMirtDoc& doc, CMirtAppContext& app, QWidget* pParent = nullptr);
     ~CMirtView() override;
+    // Starting an edit from outside is refused too, unless "Add Suggestion" asked for it.
+    using QTreeView::edit;
 
     // Called on the checking thread; carried over to this view's thread.
     void PostNotification(SViewNotification notification) override;
@@ -47,6 +66,31 @@ public:
     void SetFilter(const CResultFilter& filter);
     // Find Next (bForward) or Find Prev over the rows, from the first selected one.
     void Find(bool bForward, const std::string& strText);
+
+    // The commands on the selected rows (MirtViewCommands.cpp).
+    SSelectionState GetSelectionState() const;
+    void OnIgnore();
+    void OnReplaceAll(int nSuggestion);
+    void OnReplaceThis(int nSuggestion);
+    void OnIgnoreCalls(int nCall);
+    void OnAddSuggestion();
+    // The filter shows only the selected findings' words; false when none is selected.
+    bool OnShowOnlySelectedWords();
+    void OnSaveChanges();
+    void OnEditFile();
+    void OnRemoveFiles();
+    void OnNextError(bool bForward);
+    void OnExpandAll(bool bExpand);
+    // Files dropped on the list.
+    void OnDropPaths(const std::vector<std::string>& paths);
+    // The local paths a drop carries; other addresses are left out.
+    static std::vector<std::string> DroppedPaths(const class QMimeData& data);
+    // The words of the selected findings, for the filter.
+    std::vector<std::string> SelectedWords() const;
+
+    // Opens a file in an editor; true when something was started.
+    using CFileOpener = std::function<bool(const std::string& strPath)>;
+    void SetFileOpener(CFileOpener opener) { m_fileOpener = std::move(opener); }
 
     // The text the status bar shows for the selection; empty unless one row is selected.
     std::string SelectionStatusText() const;
@@ -77,6 +121,10 @@ signals:
     void ReportRequested();
     // The end of a run was handled.
     void RunEnded();
+    // A folder was dropped: "Add Folder..." opens on the application's last folder.
+    void AddFolderRequested();
+    // A right click on selected rows: the file menu, or the finding menu.
+    void ContextMenuRequested(const QPoint& globalPos, bool bFileMenu);
     // The Results dialog of a run that has ended, shown and not yet closed.
     void ResultsDialogOpened(QDialog* pDialog);
 
@@ -88,6 +136,15 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* pEvent) override;
     void keyPressEvent(QKeyEvent* pEvent) override;
     void showEvent(QShowEvent* pEvent) override;
+    void mouseMoveEvent(QMouseEvent* pEvent) override;
+    void contextMenuEvent(QContextMenuEvent* pEvent) override;
+    void dragEnterEvent(QDragEnterEvent* pEvent) override;
+    void dragMoveEvent(QDragMoveEvent* pEvent) override;
+    void dropEvent(QDropEvent* pEvent) override;
+    // The only in-place edit is the one "Add Suggestion" asks for, on a finding row.
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* pEvent) override;
+    void commitData(QWidget* pEditor) override;
+    void closeEditor(QWidget* pEditor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
     void OnNotification(SViewNotification notification);
@@ -99,6 +156,11 @@ private:
     // The file row of the row's file, for a finding row the file row above it.
     int FileRowOf(int nRow) const;
     bool FindInCollapsedFile(int nRow, const std::string& strText);
+    // The suggestion under the point of a finding row's "Suggestions" cell, or -1.
+    int SuggestionUnder(const QPoint& point) const;
+    void ChooseSuggestionUnder(const QPoint& point);
+    CSpellError* SingleSelectedFinding() const;
+    void SelectAfterRemoval(int nFirstRow);
     bool Matches(int nRow, const std::string& strText) const;
     // Rows for the file's findings that count and pass the filter; under the lock.
     CResultsModel::CRows FindingRows(CSpellFile* pFile);
@@ -112,4 +174,6 @@ private:
     std::string m_strSelectionKey;
     int32_t m_nSelectionLine = -1;
     int32_t m_nSelectionPos = -1;
+    bool m_bEditRequested = false;
+    CFileOpener m_fileOpener;
 };

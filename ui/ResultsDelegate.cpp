@@ -9,6 +9,7 @@
 #include "ui/HlsColour.h"
 #include "ui/ResultsModel.h"
 #include "ui/RowText.h"
+#include "ui/SuggestionEdit.h"
 
 namespace {
 constexpr int kSelectedLuminance = 182;
@@ -61,6 +62,27 @@ QColor CResultsDelegate::Colour(ERowColour eColour, const QPalette& palette) {
 
 QSize CResultsDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
     return QSize(option.rect.width(), option.fontMetrics.height() + 4);
+}
+
+QWidget* CResultsDelegate::createEditor(QWidget* pParent, const QStyleOptionViewItem&,
+                                        const QModelIndex&) const {
+    auto* pEdit = new CSuggestionEdit(pParent);
+    pEdit->setAccessibleName("Suggestion");
+    return pEdit;
+}
+
+void CResultsDelegate::setEditorData(QWidget* pEditor, const QModelIndex& index) const {
+    const auto* pModel = qobject_cast<const CResultsModel*>(index.model());
+    auto* pEdit = qobject_cast<CSuggestionEdit*>(pEditor);
+    if (pModel && pEdit && index.row() < pModel->GetSize())
+        pEdit->setText(FromUtf8(pModel->FindingView(index.row()).strWord));
+}
+
+void CResultsDelegate::updateEditorGeometry(QWidget* pEditor, const QStyleOptionViewItem& option,
+                                            const QModelIndex&) const {
+    pEditor->setGeometry(option.rect);
+    if (auto* pEdit = qobject_cast<CSuggestionEdit*>(pEditor))
+        pEdit->SetLeft(option.rect.left());
 }
 
 void CResultsDelegate::paint(QPainter* pPainter, const QStyleOptionViewItem& option,

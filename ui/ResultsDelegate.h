@@ -15,6 +15,13 @@ public:
     void paint(QPainter* pPainter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    // The in-place edit of "Add Suggestion": a box over the "Suggestions" cell holding
+    // the finding's word.
+    QWidget* createEditor(QWidget* pParent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
+    void setEditorData(QWidget* pEditor, const QModelIndex& index) const override;
+    void updateEditorGeometry(QWidget* pEditor, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const override;
 
     // The background of a selected row: the highlight colour with its luminance raised
     // to 182 of 200, so that the row's coloured texts stay readable on it.

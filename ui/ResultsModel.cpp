@@ -62,8 +62,15 @@ QVariant CResultsModel::headerData(int nSection, Qt::Orientation orientation, in
     return QString::fromLatin1(kTitles[nSection]);
 }
 
+// A finding's suggestion can be typed in place; the view starts that edit only when
+// "Add Suggestion" asks for it.
 Qt::ItemFlags CResultsModel::flags(const QModelIndex& index) const {
-    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+    if (!index.isValid() || index.row() >= GetSize())
+        return Qt::NoItemFlags;
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (index.column() == COLUMN_SUGGESTIONS && GetItem(index.row())->IsErrorRow())
+        flags |= Qt::ItemIsEditable;
+    return flags;
 }
 
 void CResultsModel::ResetRows(CRows rows) {
@@ -172,6 +179,7 @@ SFindingRowView CResultsModel::FindingView(int nRow) const {
     view.strLine = pError->m_strLine;
     view.strWord = pError->m_strWord;
     view.suggestions = pError->m_suggestions;
+    view.calls = pError->m_calls;
     view.nChosen = pError->m_nChosen;
     view.nKind = pError->m_nKind;
     view.nCategory = pError->m_nCategory;

@@ -104,6 +104,29 @@ std::string ElideAtWord(const std::string& strText, int nWidth,
     return measure(kEllipsis) <= nWidth ? kEllipsis : "";
 }
 
+int SuggestionAt(const std::vector<std::string>& suggestions, int x,
+                 const std::function<int(const std::string&)>& measure) {
+    if (x < 0)
+        return -1;
+    int nRight = 0;
+    for (size_t i = 0; i < suggestions.size(); ++i) {
+        nRight += measure(suggestions[i] + ", ");
+        if (x < nRight)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+std::string DoubleAmpersands(const std::string& strText) {
+    std::string doubled;
+    for (char c : strText) {
+        doubled += c;
+        if (c == '&')
+            doubled += '&';
+    }
+    return doubled;
+}
+
 std::string FindingStatusText(const SFindingRowView& finding) {
     std::string strCategory = CMirtParser::GetCategoryName(finding.nCategory);
     if (finding.nKind == KIND_PROFANITY)

@@ -29,6 +29,7 @@ struct SFindingRowView {
     std::string strLine;
     std::string strWord;
     std::vector<std::string> suggestions;
+    std::vector<std::string> calls;
     int32_t nChosen = -1;
     int32_t nKind = 0;
     int32_t nCategory = 1;
@@ -70,6 +71,14 @@ SContextLayout LayoutContext(int nWidth, int nBefore, int nWord, int nAfter);
 // fits.
 std::string ElideAtWord(const std::string& strText, int nWidth,
                         const std::function<int(const std::string&)>& measure);
+
+// The suggestion under x, measured from the column's left edge, where each takes the
+// width of itself followed by ", "; -1 right of the last one.
+int SuggestionAt(const std::vector<std::string>& suggestions, int x,
+                 const std::function<int(const std::string&)>& measure);
+
+// The text with every "&" doubled, so that a menu shows it as it stands.
+std::string DoubleAmpersands(const std::string& strText);
 
 // The status bar texts of a selected row.
 std::string FindingStatusText(const SFindingRowView& finding);

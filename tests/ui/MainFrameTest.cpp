@@ -18,7 +18,7 @@
 
 #include "platform/RecentFileList.h"
 #include "project/FileOrder.h"
-#include "tests/ui_support/UiFixture.h"
+#include "tests/ui_support/FrameFixture.h"
 #include "ui/CommandIds.h"
 #include "ui/MainFrame.h"
 #include "ui/MirtResultsDlg.h"
@@ -27,55 +27,7 @@
 namespace {
 using Strings = std::vector<std::string>;
 
-class MainFrame : public CUiTest {
-protected:
-    void TearDown() override {
-        if (pFrame)
-            pFrame->GetView()->m_bClosing = true;
-        pFrame.reset();
-        CUiTest::TearDown();
-    }
-    CMainFrame& Frame() {
-        if (!pFrame) {
-            pFrame = std::make_unique<CMainFrame>(doc, app, recent);
-            pFrame->SetFileChooser([this](bool bSave, const std::string&) {
-                chooserAsked.push_back(bSave);
-                if (chosen.empty())
-                    return std::string();
-                std::string strPath = chosen.front();
-                chosen.pop_front();
-                return strPath;
-            });
-            pFrame->show();
-        }
-        return *pFrame;
-    }
-    QAction* Action(int nId) { return Frame().GetAction(nId); }
-    Strings MenuTexts(const QString& strTitle) {
-        Strings texts;
-        QMenu* pMenu = Frame().GetMenu(strTitle);
-        EXPECT_NE(pMenu, nullptr) << strTitle.toStdString();
-        if (pMenu)
-            for (QAction* pAction : pMenu->actions())
-                texts.push_back(pAction->isSeparator() ? "" : pAction->text().toStdString());
-        return texts;
-    }
-    // Waits for the Results dialog of the run that is ending and closes it.
-    void CloseResults() {
-        CMirtResultsDlg* pDialog = nullptr;
-        EXPECT_TRUE(WaitFor([&] {
-            pDialog = Frame().GetView()->findChild<CMirtResultsDlg*>();
-            return pDialog != nullptr && pDialog->isVisible();
-        }));
-        if (pDialog)
-            pDialog->reject();
-    }
-
-    CRecentFileList recent;
-    std::deque<std::string> chosen;
-    std::vector<bool> chooserAsked;
-    std::unique_ptr<CMainFrame> pFrame;
-};
+class MainFrame : public CFrameTest {};
 } // namespace
 
 TEST_F(MainFrame, MenusHoldTheirItemsInOrder) {
@@ -84,7 +36,8 @@ TEST_F(MainFrame, MenusHoldTheirItemsInOrder) {
     EXPECT_EQ(MenuTexts("&SpellCheck"),
               (Strings{"&Run", "", "&Save Changes", "&Create Error Report...", "&Reset results", "",
                        "&View Dictionary...", "&Options...", "Syntax &Associations..."}));
-    EXPECT_EQ(MenuTexts("&Edit"), (Strings{"&Edit File", "&Remove File", "", "&Ignore",
+    // "Remove File" as its update rule words it without a selection.
+    EXPECT_EQ(MenuTexts("&Edit"), (Strings{"&Edit File", "Remove File", "", "&Ignore",
                                            "&Add Suggestion", "", "&Undo"}));
     EXPECT_EQ(MenuTexts("&View"), (Strings{"&Find", "Find Next", "Find Prev", "", "&Next Error",
                                            "&Previous Error", "", "E&xpand All", "&Collapse All"}));
@@ -127,7 +80,7 @@ TEST_F(MainFrame, TheToolbarHoldsItsButtonsAndBoxesInOrder) {
                 Frame().GetToolBar()->widgetForAction(pAction)->accessibleName().toStdString());
     }
     EXPECT_EQ(items, (Strings{"Add Folder...", "Add Files...", "Save", "|", "Run", "Save Changes",
-                              "Options...", "|", "Ignore", "QLabel", "QComboBox", "QLabel",
+                              "Options...", "|", "Ignore", "QLabel", "CFilterBox", "QLabel",
                               "QLineEdit", "Find Next", "Find Prev", "|", "Help"}));
     QComboBox* pBox = Frame().GetFilterBox();
     Strings entries;
@@ -136,7 +89,7 @@ TEST_F(MainFrame, TheToolbarHoldsItsButtonsAndBoxesInOrder) {
         EXPECT_EQ(pBox->itemData(i).toInt(), i);
     }
     EXPECT_EQ(entries, (Strings{"All", "Pending Changes", "Errors", "Profanity", "Language Errors",
-                                "Comment Errors", "Code Errors"}));
+                                "Comment Errors", "Code Errors", "Selected Errors"}));
     EXPECT_EQ(pBox->currentText(), "All");
     EXPECT_EQ(Action(ID_SAVE_CHANGES)->toolTip(), "Save changes");
     EXPECT_EQ(Action(ID_SAVE_CHANGES)->statusTip(), "Save all changes");

@@ -67,3 +67,36 @@ QMessageBox* OpenMessageBox() {
             return pBox;
     return nullptr;
 }
+
+namespace {
+template <class T> T TakeFront(std::deque<T>& queue) {
+    if (queue.empty())
+        return T();
+    T value = std::move(queue.front());
+    queue.pop_front();
+    return value;
+}
+} // namespace
+
+std::string CScriptedDialogs::ChooseProject(QWidget*, bool bSave, const std::string&) {
+    projectAsks.push_back(bSave);
+    return TakeFront(projects);
+}
+
+std::vector<std::string> CScriptedDialogs::ChooseFilesToAdd(QWidget*, const QStringList& filters,
+                                                            int& nFilter) {
+    shownFilters = filters;
+    nShownFilter = nFilter;
+    if (nPickedFilter >= 0)
+        nFilter = nPickedFilter;
+    return TakeFront(fileSets);
+}
+
+std::string CScriptedDialogs::ChooseReport(QWidget*) {
+    return TakeFront(reports);
+}
+
+std::string CScriptedDialogs::ChooseFolder(QWidget*, const std::string& strInitial) {
+    strShownFolder = strInitial;
+    return TakeFront(folders);
+}

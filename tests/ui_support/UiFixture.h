@@ -5,12 +5,15 @@
 #include <QString>
 
 #include <condition_variable>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "tests/support/DocFixture.h"
+#include "ui/FileDialogs.h"
 
 class CMirtView;
 class QWidget;
@@ -54,3 +57,26 @@ protected:
 
 // The message box that the window shows now, or null.
 class QMessageBox* OpenMessageBox();
+
+// File choosers that answer what the test queued (nothing: cancelled) and remember what
+// they were asked.
+class CScriptedDialogs : public CFileDialogs {
+public:
+    std::string ChooseProject(QWidget*, bool bSave, const std::string&) override;
+    std::vector<std::string> ChooseFilesToAdd(QWidget*, const QStringList& filters,
+                                              int& nFilter) override;
+    std::string ChooseReport(QWidget*) override;
+    std::string ChooseFolder(QWidget*, const std::string& strInitial) override;
+
+    std::deque<std::string> projects;
+    std::deque<std::vector<std::string>> fileSets;
+    std::deque<std::string> reports;
+    std::deque<std::string> folders;
+    // The filter the user picks among those to add files; -1 keeps the one shown.
+    int nPickedFilter = -1;
+
+    std::vector<bool> projectAsks; // whether each project question was to save
+    QStringList shownFilters;
+    int nShownFilter = -1;
+    std::string strShownFolder;
+};

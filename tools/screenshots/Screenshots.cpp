@@ -1,7 +1,10 @@
 // Takes the README's pictures of the real window: an empty project with its welcome,
-// and a checked project with two files expanded, a chosen suggestion and a selected
-// finding. Run by tools/screenshots.sh under a virtual X display.
+// a checked project with two files expanded, a chosen suggestion and a selected
+// finding, and the Edit menu with the popups of that finding. Run by
+// tools/screenshots.sh under a virtual X display.
 #include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QTest>
 
@@ -18,9 +21,12 @@
 #include "ui/ResultsModel.h"
 
 namespace {
+// The menus are windows of their own, so the picture is the screen where the frame is.
 bool Shoot(CMainFrame& frame, const std::string& strPath) {
     QTest::qWait(300); // lets the window system draw what the program painted
-    QPixmap picture = frame.screen()->grabWindow(frame.winId());
+    QRect area = frame.frameGeometry();
+    QPixmap picture =
+        frame.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
     if (!picture.save(QString::fromStdString(strPath))) {
         std::fprintf(stderr, "mirt_screenshots: cannot write %s\n", strPath.c_str());
         return false;
@@ -43,6 +49,18 @@ void ShowFindings(CMainFrame& frame, CMirtDoc& doc) {
     }
     doc.SetModifiedFlag(false);
     frame.UpdateCommands();
+}
+
+// Opens the Edit menu, then its "Replace This" popup, for the selected finding.
+void OpenEditMenu(CMainFrame& frame) {
+    QMenu* pEdit = frame.GetMenu("&Edit");
+    frame.menuBar()->setActiveAction(pEdit->menuAction());
+    QTest::qWait(200);
+    for (QAction* pAction : pEdit->actions())
+        if (pAction->menu() && pAction->text().startsWith("Replace This")) {
+            pEdit->setActiveAction(pAction);
+            QTest::keyClick(pEdit, Qt::Key_Right);
+        }
 }
 } // namespace
 
@@ -68,6 +86,8 @@ int main(int argc, char** argv) {
             frame.OpenProject(strProject)) {
             ShowFindings(frame, *app.GetDocument());
             bDone = Shoot(frame, strFolder + "/window-checked.png");
+            OpenEditMenu(frame);
+            bDone = bDone && Shoot(frame, strFolder + "/window-edit-menu.png");
         }
     }
     app.ExitInstance();

@@ -1,0 +1,93 @@
+// Select Folder dialog.
+#include "ui/FolderFilesDlg.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "parsers/MirtParsers.h"
+#include "platform/TextList.h"
+#include "project/FolderScan.h"
+#include "ui/FileDialogs.h"
+
+namespace {
+QString FromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.c_str());
+}
+
+// "*.cpp;*.c;..." for a parser's extensions.
+std::string MaskOf(const CMirtParser& parser) {
+    std::string strMask;
+    for (const std::string& ext : parser.m_extensions)
+        strMask += (strMask.empty() ? "*." : ";*.") + ext;
+    return strMask;
+}
+
+// A folder typed with a separator at its end scans to paths without a double one.
+std::string WithoutTrailingSeparator(std::string strPath) {
+    while (strPath.size() > 1 && strPath.back() == '/')
+        strPath.pop_back();
+    return strPath;
+}
+} // namespace
+
+CFolderFilesDlg::CFolderFilesDlg(const CMirtParsers& parsers, CFileDialogs& dialogs,
+                                 const std::string& strFolderPath, int32_t bIncludeSubfolders,
+                                 const std::string& strFileMask, QWidget* pParent)
+    : QDialog(pParent), m_strFolderPath(strFolderPath), m_bIncludeSubfolders(bIncludeSubfolders),
+      m_strFileMask(strFileMask), m_dialogs(dialogs) {
+    setWindowTitle("Select Folder");
+    auto* pGrid = new QGridLayout(this);
+    auto* pFolderLabel = new QLabel("Folder Path");
+    m_pFolderEdit = new QLineEdit(FromUtf8(strFolderPath));
+    m_pFolderEdit->setMinimumWidth(320);
+    pFolderLabel->setBuddy(m_pFolderEdit);
+    m_pBrowse = new QPushButton("...");
+    m_pBrowse->setAccessibleName("...");
+    pGrid->addWidget(pFolderLabel, 0, 0, 1, 2);
+    pGrid->addWidget(m_pFolderEdit, 1, 0);
+    pGrid->addWidget(m_pBrowse, 1, 1);
+    m_pSubfolders = new QCheckBox("Include subfolders");
+    m_pSubfolders->setChecked(bIncludeSubfolders != 0);
+    pGrid->addWidget(m_pSubfolders, 2, 0, 1, 2);
+    auto* pMaskLabel = new QLabel("File Mask");
+    m_pMaskBox = new QComboBox;
+    m_pMaskBox->setEditable(true);
+    for (size_t i = 0; i < parsers.GetSize(); ++i)
+        if (!parsers.GetAt(i)->m_extensions.empty())
+            m_pMaskBox->addItem(FromUtf8(MaskOf(*parsers.GetAt(i))));
+    m_pMaskBox->setEditText(FromUtf8(strFileMask));
+    pMaskLabel->setBuddy(m_pMaskBox);
+    pGrid->addWidget(pMaskLabel, 3, 0, 1, 2);
+    pGrid->addWidget(m_pMaskBox, 4, 0, 1, 2);
+    auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    pGrid->addWidget(pButtons, 5, 0, 1, 2);
+    connect(pButtons, &QDialogButtonBox::accepted, this, &CFolderFilesDlg::accept);
+    connect(pButtons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_pBrowse, &QPushButton::clicked, this, &CFolderFilesDlg::OnBrowse);
+}
+
+void CFolderFilesDlg::OnBrowse() {
+    std::string strFolder = m_dialogs.ChooseFolder(this, m_pFolderEdit->text().toStdString());
+    if (!strFolder.empty())
+        m_pFolderEdit->setText(FromUtf8(strFolder));
+}
+
+void CFolderFilesDlg::accept() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_strFolderPath = WithoutTrailingSeparator(m_pFolderEdit->text().toStdString());
+    m_bIncludeSubfolders = m_pSubfolders->isChecked() ? 1 : 0;
+    m_strFileMask = m_pMaskBox->currentText().toStdString();
+    if (m_strFileMask.empty())
+        m_strFileMask = "*.*";
+    m_files.clear();
+    for (const std::string& strMask : SplitList(m_strFileMask))
+        ScanFolder(m_files, m_strFolderPath, strMask, m_bIncludeSubfolders != 0);
+    QApplication::restoreOverrideCursor();
+    QDialog::accept();
+}
