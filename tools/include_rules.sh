@@ -22,7 +22,7 @@ allowed_for() {
     tests/support/*) echo "tests project parsers engines watch platform" ;;
     tests/installer/*) echo "tests" ;;
     tests/app/*) echo "tests app ui project parsers engines watch platform" ;;
-    tests/ui*) echo "tests ui project parsers engines platform" ;;
+    tests/ui*) echo "tests ui project parsers engines watch platform" ;;
     tests/*) folder=${1#tests/}; folder=${folder%%/*}
       case "$folder" in
         platform) echo "tests platform" ;;
@@ -59,7 +59,7 @@ while IFS= read -r file; do
     if [[ " $allowed " != *" $top "* ]]; then
       report "$file: may not include \"$inc\""
     fi
-    if [[ "$file" == ui/* && ( "$inc" == project/ParsingThread.h || "$inc" == engines/MirtSpellEngine?*.h ) ]]; then
+    if [[ "$file" == ui/* && ( "$inc" == project/ParsingThread.h || "$inc" == engines/MirtSpellEngine[A-Z]*.h ) ]]; then
       report "$file: the window may not reach \"$inc\""
     fi
   done < <(grep -E '^[[:space:]]*#[[:space:]]*include' "$file")

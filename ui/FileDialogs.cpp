@@ -54,3 +54,11 @@ std::string CFileDialogs::ChooseFolder(QWidget* pParent, const std::string& strI
     return QFileDialog::getExistingDirectory(pParent, "Select Folder", FromUtf8(strInitial))
         .toStdString();
 }
+
+std::string CFileDialogs::ChooseWordList(QWidget* pParent) {
+    QFileDialog dialog(pParent, "Export Word List");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({"Text Files (*.txt)"});
+    dialog.setDefaultSuffix("txt");
+    return FirstSelected(dialog);
+}

@@ -22,4 +22,6 @@ public:
     // Where to write the error report; the dialog asks before an existing file is replaced.
     virtual std::string ChooseReport(QWidget* pParent);
     virtual std::string ChooseFolder(QWidget* pParent, const std::string& strInitial);
+    // Where to write the list of misspelled words; asks before replacing a file.
+    virtual std::string ChooseWordList(QWidget* pParent);
 };

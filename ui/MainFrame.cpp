@@ -2,6 +2,7 @@
 #include "ui/MainFrame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -263,6 +264,11 @@ void CMainFrame::ConnectView() {
         if (m_bCloseAfterRun)
             close();
     });
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationActive)
+                    OnApplicationActivated();
+            });
 }
 
 void CMainFrame::RefreshIdleMessage() {

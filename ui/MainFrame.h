@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QUrl>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -47,6 +49,16 @@ public:
     QMenu* GetMenu(const QString& strTitle) const;
     // The file choosers; tests put their own in place.
     void SetFileDialogs(std::shared_ptr<CFileDialogs> pDialogs);
+    // Opens an address in the desktop's browser; tests put their own in place.
+    using CUrlOpener = std::function<bool(const QUrl& url)>;
+    void SetUrlOpener(CUrlOpener opener) { m_urlOpener = std::move(opener); }
+
+    // The application became active again: the project is refreshed against the disk,
+    // or, while a dialog or message box is open, once the window itself is active.
+    void OnApplicationActivated();
+    // The main window's own activation changed.
+    void OnActivationChanged(bool bActive);
+    bool IsRefreshOwed() const { return m_bRefreshOnActivate; }
     // The context menu of the selection: of files, or of findings. The caller owns it.
     QMenu* BuildContextMenu(bool bFileMenu);
     // Runs a command as its menu item or button would.
@@ -63,6 +75,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* pEvent) override;
+    void changeEvent(QEvent* pEvent) override;
 
 private:
     void CreateActions();
@@ -96,7 +109,16 @@ private:
     void OnAddFiles();
     void OnAddFolder();
     void OnCreateReport();
+    void OnExportWords();
     void ShowAbout();
+
+    // The dialogs (MainFrameDialogs.cpp).
+    void OnOptions();
+    void OnViewDictionary();
+    void OnSyntaxAssociations();
+    void OnAdvancedFilter();
+    void OnHelpTopics();
+    void OnSupport();
 
     CMirtDoc& m_doc;
     CMirtAppContext& m_app;
@@ -116,6 +138,9 @@ private:
     CFilterBox* m_pFilterBox = nullptr;
     QLineEdit* m_pSearchBox = nullptr;
     QLabel* m_pMessagePane = nullptr;
+    CUrlOpener m_urlOpener;
     // A close asked for during a run waits for the cancelled run to end.
     bool m_bCloseAfterRun = false;
+    // The refresh is owed for the next activation of the main window.
+    bool m_bRefreshOnActivate = false;
 };

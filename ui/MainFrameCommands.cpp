@@ -14,10 +14,6 @@
 #include "ui/RowText.h"
 
 namespace {
-// Later work brings these commands; until then they are shown, and disabled.
-constexpr int kPendingCommands[] = {ID_SYNTAX_ASSOCIATIONS, ID_HELP_TOPICS, ID_SUPPORT,
-                                    ID_EXPORT_WORDS};
-
 QString MenuText(const std::string& strText) {
     return QString::fromUtf8(DoubleAmpersands(strText).c_str());
 }
@@ -39,13 +35,11 @@ void CMainFrame::UpdateCommands() {
     UpdateDocumentCommands(bRunning, bHasFiles);
     UpdateFindingCommands(m_pView->GetSelectionState(), bRunning,
                           m_pView->GetModel().GetSize() > 0);
-    for (int nId : kPendingCommands)
-        GetAction(nId)->setEnabled(false);
     UpdateTitle();
 }
 
 void CMainFrame::UpdateDocumentCommands(bool bRunning, bool bHasFiles) {
-    for (int nId : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_OPTIONS})
+    for (int nId : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_OPTIONS, ID_SYNTAX_ASSOCIATIONS})
         GetAction(nId)->setEnabled(!bRunning);
     for (QAction* pAction : m_recentActions)
         pAction->setEnabled(!bRunning && !m_bRecentPlaceholder);
@@ -192,6 +186,24 @@ bool CMainFrame::OnDocumentCommand(int nId) {
         break;
     case ID_EDIT_UNDO:
         m_doc.UndoLast();
+        break;
+    case ID_OPTIONS:
+        OnOptions();
+        break;
+    case ID_VIEW_DICTIONARY:
+        OnViewDictionary();
+        break;
+    case ID_SYNTAX_ASSOCIATIONS:
+        OnSyntaxAssociations();
+        break;
+    case ID_EXPORT_WORDS:
+        OnExportWords();
+        break;
+    case ID_HELP_TOPICS:
+        OnHelpTopics();
+        break;
+    case ID_SUPPORT:
+        OnSupport();
         break;
     case ID_FIND:
         m_pSearchBox->setFocus();

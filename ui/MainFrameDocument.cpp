@@ -162,6 +162,12 @@ void CMainFrame::OnAddFolder() {
     QApplication::restoreOverrideCursor();
 }
 
+void CMainFrame::OnExportWords() {
+    std::string strPath = m_pDialogs->ChooseWordList(this);
+    if (!strPath.empty())
+        (void)m_doc.ExportWordList(strPath);
+}
+
 void CMainFrame::OnCreateReport() {
     if (m_doc.m_bRunning || m_pView->IsEmptyProject())
         return;

@@ -25,6 +25,7 @@ constexpr SFilterEntry kFilterEntries[] = {
     {"Comment Errors", PRESET_COMMENT},
     {"Code Errors", PRESET_CODE},
     {"Selected Errors", PRESET_SELECTED},
+    {"Advanced filter...", PRESET_ADVANCED},
 };
 
 QString SelectedEntryText(const std::vector<std::string>& words) {
@@ -56,6 +57,10 @@ void CMainFrame::CreateFilterBox() {
 void CMainFrame::OnFilterSelected(int nIndex) {
     int nPreset = m_pFilterBox->itemData(nIndex).toInt();
     CResultFilter filter;
+    if (nPreset == PRESET_ADVANCED) {
+        OnAdvancedFilter();
+        return;
+    }
     if (nPreset == PRESET_SELECTED) {
         std::vector<std::string> words = m_pView->SelectedWords();
         if (words.empty())

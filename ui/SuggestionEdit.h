@@ -1,19 +1,11 @@
-// The box in which "Add Suggestion" takes a new suggestion for a finding. It stays at
-// the left edge of the "Suggestions" column, whatever moves it.
+// The box in which "Add Suggestion" takes a new suggestion for a finding; it stays at
+// the left edge of the "Suggestions" column.
 #pragma once
 
-#include <QLineEdit>
+#include "ui/InPlaceEdit.h"
 
-class CSuggestionEdit : public QLineEdit {
+class CSuggestionEdit : public CInPlaceEdit {
     Q_OBJECT
 public:
-    using QLineEdit::QLineEdit;
-
-    void SetLeft(int nLeft);
-
-protected:
-    void moveEvent(QMoveEvent* pEvent) override;
-
-private:
-    int m_nLeft = 0;
+    using CInPlaceEdit::CInPlaceEdit;
 };

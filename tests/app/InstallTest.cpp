@@ -24,6 +24,11 @@ TEST(Install, LaysOutTheProgramAndItsDesktopIntegration) {
     EXPECT_TRUE(fs::is_regular_file(prefix / "lib/mirt/mirt"));
     EXPECT_TRUE(fs::is_symlink(prefix / "bin/mirt"));
     EXPECT_TRUE(fs::is_directory(prefix / "lib/mirt/Aspell/dict"));
+    // The manual beside the program, with the pictures it shows.
+    std::string manual = ReadWholeFile(prefix / "lib/mirt/docs/manual/index.html");
+    EXPECT_TRUE(Contains(manual, "<title>MIRT User Manual</title>"));
+    EXPECT_TRUE(Contains(manual, "src=\"../window-checked.png\""));
+    EXPECT_TRUE(fs::is_regular_file(prefix / "lib/mirt/docs/window-checked.png"));
 
     std::string entry = ReadWholeFile(prefix / "share/applications/mirt.desktop");
     EXPECT_TRUE(Contains(entry, "\nName=MIRT\n")) << entry;

@@ -88,8 +88,9 @@ TEST_F(MainFrame, TheToolbarHoldsItsButtonsAndBoxesInOrder) {
         entries.push_back(pBox->itemText(i).toStdString());
         EXPECT_EQ(pBox->itemData(i).toInt(), i);
     }
-    EXPECT_EQ(entries, (Strings{"All", "Pending Changes", "Errors", "Profanity", "Language Errors",
-                                "Comment Errors", "Code Errors", "Selected Errors"}));
+    EXPECT_EQ(entries,
+              (Strings{"All", "Pending Changes", "Errors", "Profanity", "Language Errors",
+                       "Comment Errors", "Code Errors", "Selected Errors", "Advanced filter..."}));
     EXPECT_EQ(pBox->currentText(), "All");
     EXPECT_EQ(Action(ID_SAVE_CHANGES)->toolTip(), "Save changes");
     EXPECT_EQ(Action(ID_SAVE_CHANGES)->statusTip(), "Save all changes");

@@ -100,3 +100,7 @@ std::string CScriptedDialogs::ChooseFolder(QWidget*, const std::string& strIniti
     strShownFolder = strInitial;
     return TakeFront(folders);
 }
+
+std::string CScriptedDialogs::ChooseWordList(QWidget*) {
+    return TakeFront(wordLists);
+}

@@ -67,11 +67,13 @@ public:
                                               int& nFilter) override;
     std::string ChooseReport(QWidget*) override;
     std::string ChooseFolder(QWidget*, const std::string& strInitial) override;
+    std::string ChooseWordList(QWidget*) override;
 
     std::deque<std::string> projects;
     std::deque<std::vector<std::string>> fileSets;
     std::deque<std::string> reports;
     std::deque<std::string> folders;
+    std::deque<std::string> wordLists;
     // The filter the user picks among those to add files; -1 keeps the one shown.
     int nPickedFilter = -1;
 

@@ -1,15 +1,15 @@
-// Suggestion edit box.
-#include "ui/SuggestionEdit.h"
+// In-place edit box.
+#include "ui/InPlaceEdit.h"
 
 #include <QMoveEvent>
 
-void CSuggestionEdit::SetLeft(int nLeft) {
+void CInPlaceEdit::SetLeft(int nLeft) {
     m_nLeft = nLeft;
     if (x() != m_nLeft)
         move(m_nLeft, y());
 }
 
-void CSuggestionEdit::moveEvent(QMoveEvent* pEvent) {
+void CInPlaceEdit::moveEvent(QMoveEvent* pEvent) {
     QLineEdit::moveEvent(pEvent);
     if (pEvent->pos().x() != m_nLeft)
         move(m_nLeft, pEvent->pos().y());
