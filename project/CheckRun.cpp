@@ -54,6 +54,7 @@ void CCheckRun::Run() {
     }
     m_pEngine->Stop();
     m_doc.m_bRunning = 0;
+    m_doc.OnRunFinishing();
     m_doc.NotifyViews(NOTIFY_REBUILD, 0);
     m_doc.NotifyViews(NOTIFY_RUN_ENDED, 0, nullptr, std::move(m_pStats));
     m_workList.clear();
@@ -64,6 +65,7 @@ bool CCheckRun::BuildWorkList() {
     CLock lock(m_doc.GetLock());
     if (m_doc.m_files.empty()) {
         m_doc.m_bRunning = 0;
+        m_doc.OnRunFinishing();
         m_doc.ReportToViews([](CMirtDocView& v) { v.OnRunSkipped(ERunSkipped::NothingToCheck); });
         m_doc.NotifyViews(NOTIFY_RUN_ENDED, 0);
         return false;
@@ -83,8 +85,10 @@ bool CCheckRun::BuildWorkList() {
         return true;
     m_doc.m_bRunning = 0;
     m_doc.m_bStarting = 0;
-    m_doc.NotifyViews(NOTIFY_RUN_ENDED, 0);
+    m_doc.OnRunFinishing();
+    // Reported before the end is posted: console mode saves and ends on that notice.
     m_doc.ReportToViews([](CMirtDocView& v) { v.OnRunSkipped(ERunSkipped::AllChecked); });
+    m_doc.NotifyViews(NOTIFY_RUN_ENDED, 0);
     return false;
 }
 
@@ -95,6 +99,7 @@ bool CCheckRun::StartEngine() {
     ReportEngineFailure();
     m_doc.m_bRunning = 0;
     m_doc.m_bStarting = 0;
+    m_doc.OnRunFinishing();
     m_doc.NotifyViews(NOTIFY_RUN_ENDED, 0);
     m_workList.clear();
     return false;

@@ -30,11 +30,14 @@ const CMirtParsers* CMirtDoc::GetParsers() const {
     return &m_app.m_parsers;
 }
 
+// The old checking thread ends before the contents go, so that nothing of a run that
+// was still ending can touch the new project.
 bool CMirtDoc::OnNewDocument() {
+    StopCheckingThread();
+    ++m_nGeneration;
     DeleteContents();
     m_strPathName.clear();
     m_bModified = false;
-    StopCheckingThread();
     StartCheckingThread();
     m_options.m_nCheckOptions =
         m_app.GetSettings().GetInt("", "CheckOptions", DEFAULT_CHECK_OPTIONS);
@@ -43,6 +46,8 @@ bool CMirtDoc::OnNewDocument() {
 }
 
 bool CMirtDoc::OnOpenDocument(const std::string& strPath) {
+    StopCheckingThread();
+    ++m_nGeneration;
     DeleteContents();
     std::ifstream in(strPath, std::ios::binary);
     std::ostringstream data;
@@ -56,7 +61,6 @@ bool CMirtDoc::OnOpenDocument(const std::string& strPath) {
         return FailOpen("Unable to read project file " + strPath + ": " + ar.GetError() + "\n");
     m_strPathName = strPath;
     m_bModified = false;
-    StopCheckingThread();
     StartCheckingThread();
     RefreshFiles(true);
     if (m_app.m_bConsole && m_app.m_bReset) {
@@ -72,6 +76,7 @@ bool CMirtDoc::FailOpen(const std::string& strMessage) {
     DeleteContents();
     m_strPathName.clear();
     m_bModified = false;
+    StartCheckingThread();
     m_app.MessageBox(strMessage, MB_OK | MB_ICONSTOP);
     return false;
 }
@@ -125,6 +130,7 @@ void CMirtDoc::NotifyViews(int nCode, int nArgument, CSpellFile* pFile,
         SViewNotification notification;
         notification.nCode = nCode;
         notification.nArgument = nArgument;
+        notification.nGeneration = m_nGeneration.load();
         notification.pFile = CRefPtr<CSpellFile>(pFile);
         // Each view gets a block of its own to free.
         if (pStats)
@@ -290,8 +296,17 @@ void CMirtDoc::ToggleRun() {
 void CMirtDoc::StartRun() {
     CancelRunMessages(false);
     m_bRunning = 1;
-    if (m_pCheckThread)
+    if (m_pCheckThread) {
+        ++m_nRunsQueued;
         m_pCheckThread->PostRun();
+    }
+}
+
+// A run called directly (as the tests do) was never counted.
+void CMirtDoc::OnRunFinishing() {
+    int32_t nQueued = m_nRunsQueued.load();
+    while (nQueued > 0 && !m_nRunsQueued.compare_exchange_weak(nQueued, nQueued - 1)) {
+    }
 }
 
 void CMirtDoc::StartCheckingThread() {
@@ -309,10 +324,12 @@ void CMirtDoc::StopCheckingThread() {
     m_pCheckThread->PostQuit();
     m_pCheckThread->Join();
     m_pCheckThread.reset();
+    // Runs still queued behind the quit never happen.
+    m_nRunsQueued = 0;
 }
 
 bool CMirtDoc::SortFiles(int32_t nOrder) {
-    if (m_bRunning)
+    if (IsRunActive())
         return false;
     std::lock_guard<std::recursive_mutex> lock(m_lock);
     return ::SortFiles(m_files, nOrder);

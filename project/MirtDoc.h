@@ -80,6 +80,14 @@ public:
     // One check run; called on the checking thread.
     void RunCheck();
     void StopCheckingThread();
+    // A run was asked for and has not yet finished its work. After a cancel the running
+    // flag is clear at once, while the run still ends its current file; the commands
+    // that reset or replace the project wait for this instead.
+    bool IsRunActive() const { return m_bRunning.load() != 0 || m_nRunsQueued.load() > 0; }
+    // Called by the run when its work on the document is done, before it tells the views.
+    void OnRunFinishing();
+    // Grows whenever the project is replaced (New, Open).
+    uint64_t GetGeneration() const { return m_nGeneration.load(); }
     // Reorders m_files by a sort order (the view keeps which one is current); refused
     // while a run is active.
     bool SortFiles(int32_t nOrder);
@@ -153,6 +161,7 @@ public:
     std::unique_ptr<CDirChangesWatcher> m_pWatcher; // none until the first rebuild
     std::atomic<int32_t> m_bRunning{0};
     std::atomic<int32_t> m_bStarting{0};
+    std::atomic<int32_t> m_nRunsQueued{0};
 
 private:
     void StartCheckingThread();
@@ -173,4 +182,5 @@ private:
     std::mutex m_messageMutex;
     std::vector<std::shared_ptr<CRunMessage>> m_runMessages;
     bool m_bRefuseRunMessages = false;
+    std::atomic<uint64_t> m_nGeneration{0};
 };

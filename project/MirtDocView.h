@@ -33,6 +33,9 @@ constexpr int NOTIFY_RUN_ENDED = 8; // statistics, or none when nothing was chec
 struct SViewNotification {
     int nCode = NOTIFY_REBUILD;
     int nArgument = 0;
+    // The document's generation when it was sent: a view drops what a former project's
+    // run sent after the project was replaced.
+    uint64_t nGeneration = 0;
     CRefPtr<CSpellFile> pFile;
     std::unique_ptr<SCheckStats> pStats;
 };

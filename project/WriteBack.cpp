@@ -245,7 +245,7 @@ bool CSpellFile::ApplyChanges(bool bMakeBackup, std::recursive_mutex* pLock) {
 // A file being checked must not change under the run, so nothing is written while a
 // run is going on (the command is disabled then too).
 bool CMirtDoc::SaveChanges() {
-    if (m_bRunning)
+    if (IsRunActive())
         return false;
     return CWriteBack(*this).Run();
 }

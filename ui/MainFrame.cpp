@@ -180,6 +180,7 @@ void CMainFrame::FillRecentFiles() {
     for (size_t i = 0; i < files.size(); ++i) {
         QString text = QString("&%1 %2").arg(i + 1).arg(QString::fromUtf8(files[i].c_str()));
         auto* pAction = new QAction(text, this);
+        pAction->setData(ID_FILE_MRU_FIRST + static_cast<int>(i));
         pAction->setStatusTip(CommandPrompt(ID_FILE_MRU_FIRST));
         std::string strPath = files[i];
         connect(pAction, &QAction::triggered, this, [this, strPath] { OpenProject(strPath); });

@@ -30,7 +30,8 @@ QString UndoText(const std::string& strDocumentText) {
 } // namespace
 
 void CMainFrame::UpdateCommands() {
-    const bool bRunning = m_doc.m_bRunning.load() != 0;
+    // Commands that reset or replace the project also wait for a cancelled run to end.
+    const bool bRunning = m_doc.IsRunActive();
     const bool bHasFiles = !m_pView->IsEmptyProject();
     UpdateDocumentCommands(bRunning, bHasFiles);
     UpdateFindingCommands(m_pView->GetSelectionState(), bRunning,
@@ -43,7 +44,7 @@ void CMainFrame::UpdateDocumentCommands(bool bRunning, bool bHasFiles) {
         GetAction(nId)->setEnabled(!bRunning);
     for (QAction* pAction : m_recentActions)
         pAction->setEnabled(!bRunning && !m_bRecentPlaceholder);
-    GetAction(ID_RUN)->setChecked(bRunning);
+    GetAction(ID_RUN)->setChecked(m_doc.m_bRunning.load() != 0);
     GetAction(ID_RESET_RESULTS)->setEnabled(!bRunning && bHasFiles);
     GetAction(ID_CREATE_REPORT)->setEnabled(!bRunning && bHasFiles);
     GetAction(ID_SAVE_CHANGES)->setEnabled(!bRunning && m_doc.HasPendingChanges());

@@ -24,7 +24,7 @@ const char* const kSupportAddress = "https://www.halvenik.com/mirtora/";
 
 // The dialog edits a copy, so a run that reads the options never sees half a change.
 void CMainFrame::OnOptions() {
-    if (m_doc.m_bRunning)
+    if (m_doc.IsRunActive())
         return;
     SMirtDocOptions options;
     {
@@ -50,7 +50,7 @@ void CMainFrame::OnViewDictionary() {
 }
 
 void CMainFrame::OnSyntaxAssociations() {
-    if (m_doc.m_bRunning)
+    if (m_doc.IsRunActive())
         return;
     CSyntaxAssociationDlg dialog(m_app.m_parsers, this);
     if (dialog.exec() == QDialog::Accepted)

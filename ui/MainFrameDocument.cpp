@@ -71,7 +71,7 @@ bool CMainFrame::SaveModified() {
 }
 
 bool CMainFrame::OnFileNew() {
-    if (m_doc.m_bRunning || !SaveModified())
+    if (m_doc.IsRunActive() || !SaveModified())
         return false;
     m_doc.OnNewDocument();
     OnDocumentChanged();
@@ -79,7 +79,7 @@ bool CMainFrame::OnFileNew() {
 }
 
 bool CMainFrame::OnFileOpen() {
-    if (m_doc.m_bRunning)
+    if (m_doc.IsRunActive())
         return false;
     std::string strPath = m_pDialogs->ChooseProject(this, false, m_doc.GetPathName());
     return !strPath.empty() && OpenProject(strPath);
@@ -88,7 +88,7 @@ bool CMainFrame::OnFileOpen() {
 // A project that cannot be opened leaves an empty new project in its place, so nothing
 // half loaded can be saved over the file.
 bool CMainFrame::OpenProject(const std::string& strPath) {
-    if (m_doc.m_bRunning || !SaveModified())
+    if (m_doc.IsRunActive() || !SaveModified())
         return false;
     std::string strFull = FullPath(strPath);
     if (!m_doc.OnOpenDocument(strFull)) {
@@ -121,10 +121,11 @@ bool CMainFrame::SaveAs() {
 // A close during a run cancels the run first and comes back when it has ended, so the
 // question to save sees the project as the run left it.
 void CMainFrame::closeEvent(QCloseEvent* pEvent) {
-    if (m_doc.m_bRunning) {
+    if (m_doc.IsRunActive()) {
         m_bCloseAfterRun = true;
         m_pView->m_bClosing = true;
-        m_doc.ToggleRun();
+        if (m_doc.m_bRunning)
+            m_doc.ToggleRun();
         pEvent->ignore();
         return;
     }
@@ -169,7 +170,7 @@ void CMainFrame::OnExportWords() {
 }
 
 void CMainFrame::OnCreateReport() {
-    if (m_doc.m_bRunning || m_pView->IsEmptyProject())
+    if (m_doc.IsRunActive() || m_pView->IsEmptyProject())
         return;
     std::string strPath = m_pDialogs->ChooseReport(this);
     if (!strPath.empty())

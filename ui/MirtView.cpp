@@ -110,6 +110,9 @@ void CMirtView::OnInitialUpdate() {
 }
 
 void CMirtView::OnNotification(SViewNotification notification) {
+    // What a former project's run sent belongs to a list that is gone.
+    if (notification.nGeneration != m_doc.GetGeneration())
+        return;
     m_strCurrentFile.clear();
     if (notification.nCode == NOTIFY_REBUILD) {
         if (notification.nArgument == 0)
@@ -155,9 +158,10 @@ CResultsModel::CRows CMirtView::FindingRows(CSpellFile* pFile) {
     return rows;
 }
 
-void CMirtView::ApplyFilter(CSpellFile& file) {
+bool CMirtView::ApplyFilter(CSpellFile& file) {
     CLock lock(m_doc.GetLock());
     m_filter.Apply(file);
+    return file.m_bVisible != 0;
 }
 
 void CMirtView::FillList() {
@@ -167,8 +171,7 @@ void CMirtView::FillList() {
         CLock lock(m_doc.GetLock());
         bHasFiles = !m_doc.m_files.empty();
         for (CSpellFile* pFile : m_doc.m_files) {
-            ApplyFilter(*pFile);
-            if (!pFile->m_bVisible)
+            if (!ApplyFilter(*pFile))
                 continue;
             rows.push_back(std::make_unique<SListItemDataFile>(pFile));
             if (pFile->m_bExpanded) {
@@ -288,8 +291,7 @@ void CMirtView::UpdateFileRow(CSpellFile* pFile) {
     // A file that left the project meanwhile is not listed again.
     if (nStatus != STATUS_CHECKED || pFile->m_bRemoved)
         return;
-    ApplyFilter(*pFile);
-    if (!pFile->m_bVisible)
+    if (!ApplyFilter(*pFile))
         return;
     CResultsModel::CRows rows;
     rows.push_back(std::make_unique<SListItemDataFile>(pFile));
@@ -297,7 +299,7 @@ void CMirtView::UpdateFileRow(CSpellFile* pFile) {
 }
 
 void CMirtView::SortFiles(int32_t nCommand) {
-    if (m_doc.m_bRunning || nCommand == m_nSortCommand || !IsSortOrder(nCommand))
+    if (m_doc.IsRunActive() || nCommand == m_nSortCommand || !IsSortOrder(nCommand))
         return;
     if (!m_doc.SortFiles(nCommand))
         return;

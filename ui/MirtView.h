@@ -55,7 +55,8 @@ public:
     // shows everything, and the list is filled.
     void OnInitialUpdate();
     void FillList();
-    void ApplyFilter(CSpellFile& file);
+    // Marks the file and its findings visible or not; true when the file is listed.
+    bool ApplyFilter(CSpellFile& file);
     void ToggleExpand(int nRow, CSpellFile* pFile);
     void SaveSelection();
     void RestoreSelection();

@@ -68,7 +68,10 @@ int CQtMessageDisplay::ShowMessage(const std::string& strText, unsigned nType, u
             QMetaObject::invokeMethod(
                 qApp, [strText, nType] { MakeMessageBox(nullptr, strText, nType)->open(); },
                 Qt::QueuedConnection);
-        return (nType & 0x0F) == MB_OK ? IDOK : IDNO;
+        unsigned nButtons = nType & 0x0F;
+        if (nButtons == MB_OK)
+            return IDOK;
+        return nButtons == MB_YESNO ? IDNO : IDCANCEL;
     }
     QPointer<QMessageBox> pBox = MakeMessageBox(QApplication::activeWindow(), strText, nType);
     pBox->setAttribute(Qt::WA_DeleteOnClose, false);

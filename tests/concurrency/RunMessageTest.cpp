@@ -161,3 +161,80 @@ TEST_F(RunMessages, TheEngineFailureIsShownAlthoughTheRunHasEnded) {
     pMessage->Answer(IDOK);
     EXPECT_TRUE(view.WaitForRunEnd());
 }
+
+namespace {
+// Holds the run inside the engine's answer to one word until the test lets it go.
+class CWordGate {
+public:
+    void OnWord(const std::string& strWord) {
+        if (strWord != "hold")
+            return;
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_bHeld = true;
+        m_changed.notify_all();
+        m_changed.wait(lock, [this] { return m_bOpen; });
+    }
+    bool WaitUntilHeld() {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        return m_changed.wait_for(lock, std::chrono::seconds(60), [this] { return m_bHeld; });
+    }
+    void Open() {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_bOpen = true;
+        m_changed.notify_all();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_bHeld = false;
+    bool m_bOpen = false;
+};
+
+class CancelledRunTail : public CDocTest {
+protected:
+    void SetUp() override {
+        CDocTest::SetUp();
+        doc.m_options.m_nCheckOptions = 1;
+        engine.Reject("hold", {"held"});
+        engine.SetOnWord([this](const std::string& strWord) { gate.OnWord(strWord); });
+        Add("a.txt", "1:hold 1:teh\n");
+        Add("b.txt", "1:teh\n");
+    }
+    void TearDown() override {
+        gate.Open();
+        doc.StopCheckingThread();
+        CDocTest::TearDown();
+    }
+    CWordGate gate;
+};
+} // namespace
+
+TEST_F(CancelledRunTail, ARunCancelledIsStillActiveUntilItHasEnded) {
+    EXPECT_FALSE(doc.IsRunActive());
+    doc.ToggleRun();
+    EXPECT_TRUE(doc.IsRunActive());
+    ASSERT_TRUE(gate.WaitUntilHeld());
+    doc.ToggleRun();
+    EXPECT_EQ(doc.m_bRunning, 0);
+    EXPECT_TRUE(doc.IsRunActive());
+    EXPECT_FALSE(doc.SortFiles(32794));
+    gate.Open();
+    ASSERT_TRUE(view.WaitForRunEnd());
+    EXPECT_FALSE(doc.IsRunActive());
+    EXPECT_TRUE(doc.SortFiles(32794));
+}
+
+TEST_F(CancelledRunTail, ANewProjectWaitsForTheOldRunAndTellsItsNoticesApart) {
+    doc.ToggleRun();
+    ASSERT_TRUE(gate.WaitUntilHeld());
+    uint64_t nOld = doc.GetGeneration();
+    std::thread opener([&] { doc.OnNewDocument(); });
+    gate.Open();
+    opener.join();
+    EXPECT_TRUE(doc.m_files.empty());
+    EXPECT_NE(doc.GetGeneration(), nOld);
+    EXPECT_FALSE(doc.IsRunActive());
+    // Everything the old run sent carries the old generation.
+    ASSERT_TRUE(view.WaitForRunEnd());
+}

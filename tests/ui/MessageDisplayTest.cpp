@@ -52,17 +52,20 @@ TEST(QtMessageDisplay, EachTypeHasItsButtonsAndIcon) {
 
 TEST(QtMessageDisplay, FromAnotherThreadItAnswersAtOnceAndShowsTheBoxLater) {
     CQtMessageDisplay display;
-    int nOk = 0, nQuestion = 0;
+    int nOk = 0, nQuestion = 0, nCancellable = 0;
     std::thread other([&] {
         nOk = display.ShowMessage("Told", MB_OK);
         nQuestion = display.ShowMessage("Asked?", MB_YESNO);
+        nCancellable = display.ShowMessage("Go on?", MB_OKCANCEL);
     });
     other.join();
     EXPECT_EQ(nOk, IDOK);
     EXPECT_EQ(nQuestion, IDNO);
+    // A box with a Cancel button is answered with it.
+    EXPECT_EQ(nCancellable, IDCANCEL);
     QMessageBox* pBox = nullptr;
     ASSERT_TRUE(QTest::qWaitFor([&] { return (pBox = OpenMessageBox()) != nullptr; }, 60000));
-    EXPECT_TRUE(pBox->text() == "Told" || pBox->text() == "Asked?");
+    EXPECT_TRUE(pBox->text() == "Told" || pBox->text() == "Asked?" || pBox->text() == "Go on?");
     while ((pBox = OpenMessageBox()) != nullptr)
         pBox->close();
 }

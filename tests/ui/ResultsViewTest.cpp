@@ -161,6 +161,7 @@ TEST_F(ResultsView, NotificationsAreHandledOnTheUserInterfaceThread) {
         SViewNotification notification;
         notification.pFile = CRefPtr<CSpellFile>(File(0));
         notification.nCode = NOTIFY_FILE;
+        notification.nGeneration = doc.GetGeneration();
         View().PostNotification(std::move(notification));
     });
     other.join();
@@ -230,10 +231,21 @@ TEST_F(ResultsView, TheProfanityPresetShowsCheckedFilesWithIndecentWordsOnly) {
 }
 
 TEST_F(ResultsView, EachPresetNamesTheFilterThatShowsIt) {
-    for (int32_t nPreset = PRESET_ALL; nPreset <= PRESET_CODE; ++nPreset) {
+    struct SPreset {
+        int32_t nPreset, bEnabled, bPending, nSpelling, nProfanity;
+    } presets[] = {{PRESET_ALL, 0, 0, 7, 7},      {PRESET_PENDING, 1, 1, 7, 7},
+                   {PRESET_ERRORS, 1, 0, 7, 7},   {PRESET_PROFANITY, 1, 0, 0, 7},
+                   {PRESET_LANGUAGE, 1, 0, 1, 1}, {PRESET_COMMENT, 1, 0, 2, 2},
+                   {PRESET_CODE, 1, 0, 4, 4}};
+    for (const SPreset& preset : presets) {
         CResultFilter filter;
-        ASSERT_TRUE(CResultFilter::FromPreset(nPreset, filter));
-        EXPECT_EQ(filter.GetPreset(), nPreset);
+        ASSERT_TRUE(CResultFilter::FromPreset(preset.nPreset, filter));
+        EXPECT_EQ(filter.m_bEnabled, preset.bEnabled) << preset.nPreset;
+        EXPECT_EQ(filter.m_bPendingOnly, preset.bPending) << preset.nPreset;
+        EXPECT_EQ(filter.m_nSpellingMask, preset.nSpelling) << preset.nPreset;
+        EXPECT_EQ(filter.m_nProfanityMask, preset.nProfanity) << preset.nPreset;
+        EXPECT_TRUE(filter.m_words.empty());
+        EXPECT_EQ(filter.GetPreset(), preset.nPreset);
     }
     CResultFilter filter;
     filter.SetWords({"teh"});
