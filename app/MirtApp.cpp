@@ -113,8 +113,9 @@ bool CMirtApp::AddFolders(const CMirtCommandLineInfo& cmdInfo) {
             return false;
         }
         std::vector<std::string> files;
-        for (const std::string& mask : SplitList(strMask))
-            ScanFolder(files, resolved, mask, true);
+        std::vector<SScanProblem> problems;
+        ScanFolderMasks(files, resolved, SplitList(strMask), true, &problems);
+        ReportUnreadFolders(problems);
         m_pDoc->AddFolder(resolved, strMask, 1, files);
     }
     return true;

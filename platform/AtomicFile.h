@@ -1,7 +1,9 @@
 // Replaces a file as a whole: the new text goes to a temporary file in the same
-// folder, which is flushed and renamed over the target with the target's permissions.
-// A crash or a failure never leaves the target half-written; the temporary file is
-// removed when the replacement does not complete.
+// folder, which is flushed and renamed over the target with the target's permissions
+// and, where the process may, its owner. A crash or a failure never leaves the target
+// half-written; the temporary file is removed when the replacement does not complete,
+// and one that a killed process left behind goes with the target's next replacement.
+// A target the user may not write is refused, not replaced.
 #pragma once
 
 #include <string>
@@ -24,6 +26,7 @@ public:
 
 private:
     bool Fail(const std::string& strWhat);
+    bool TakeOverAttributes(bool bExists, const struct stat& st);
 
     std::string m_strTarget;
     std::string m_strTemp;

@@ -16,6 +16,12 @@ void ConsoleWrite(std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), stdout);
 }
 
+void ConsoleWriteError(std::string_view text) {
+    std::lock_guard<std::mutex> lock(ConsoleMutex());
+    std::fflush(stdout);
+    std::fwrite(text.data(), 1, text.size(), stderr);
+}
+
 void ConsoleFlush() {
     std::lock_guard<std::mutex> lock(ConsoleMutex());
     std::fflush(nullptr);

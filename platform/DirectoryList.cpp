@@ -8,24 +8,34 @@
 #include <sys/stat.h>
 
 namespace {
-bool MatchFrom(const std::string& mask, size_t m, const std::string& name, size_t n) {
-    while (m < mask.size()) {
-        char c = mask[m];
-        if (c == '*') {
-            for (size_t k = n; k <= name.size(); ++k)
-                if (MatchFrom(mask, m + 1, name, k))
-                    return true;
+bool SameLetter(char a, char b) {
+    return std::tolower(static_cast<unsigned char>(a)) ==
+           std::tolower(static_cast<unsigned char>(b));
+}
+
+// Greedy with one step back to the last star: a star that took too little takes one
+// more character, and no earlier star is ever tried again, so the cost stays within
+// the product of the two lengths.
+bool MatchStars(const std::string& mask, const std::string& name) {
+    size_t m = 0, n = 0;
+    size_t nStar = std::string::npos, nStarName = 0;
+    while (n < name.size()) {
+        if (m < mask.size() && mask[m] == '*') {
+            nStar = m++;
+            nStarName = n;
+        } else if (m < mask.size() && (mask[m] == '?' || SameLetter(mask[m], name[n]))) {
+            ++m;
+            ++n;
+        } else if (nStar != std::string::npos) {
+            m = nStar + 1;
+            n = ++nStarName;
+        } else {
             return false;
         }
-        if (n >= name.size())
-            return false;
-        if (c != '?' && std::tolower(static_cast<unsigned char>(c)) !=
-                            std::tolower(static_cast<unsigned char>(name[n])))
-            return false;
-        ++m;
-        ++n;
     }
-    return n == name.size();
+    while (m < mask.size() && mask[m] == '*')
+        ++m;
+    return m == mask.size();
 }
 
 bool IsDirectoryEntry(const std::string& strFolder, const struct dirent* pEntry) {
@@ -42,7 +52,7 @@ bool IsDirectoryEntry(const std::string& strFolder, const struct dirent* pEntry)
 bool MatchesWildcard(const std::string& strMask, const std::string& strName) {
     if (strMask == "*.*" || strMask == "*")
         return true;
-    return MatchFrom(strMask, 0, strName, 0);
+    return MatchStars(strMask, strName);
 }
 
 bool ListDirectory(const std::string& strFolder, const std::string& strMask,

@@ -19,6 +19,7 @@ bool GetFileStatus(const std::string& strPath, SFileStatus& status) {
         return false;
     status.tModified = static_cast<int64_t>(st.st_mtime);
     status.bDirectory = S_ISDIR(st.st_mode);
+    status.bRegular = S_ISREG(st.st_mode);
     status.bReadOnly = ReadOnlyFromMode(strPath, st);
     return true;
 }

@@ -8,6 +8,7 @@ struct SFileStatus {
     int64_t tModified = 0; // seconds since 1970-01-01 UTC
     bool bReadOnly = false;
     bool bDirectory = false;
+    bool bRegular = false;
 };
 
 // False when the path cannot be examined (it is gone or unreachable).

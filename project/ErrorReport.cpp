@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "platform/TextFold.h"
 #include "project/MirtAppContext.h"
 #include "project/MirtDoc.h"
 #include "project/ResultText.h"
@@ -150,11 +151,14 @@ void ReportContext(const std::string& strLine, int32_t nPos, const std::string& 
         nStart <= 0 ? "" : trimmed.substr(0, static_cast<size_t>(std::min(nStart, nLength)));
     long nAfter = std::max(0L, nStart + static_cast<long>(strWord.size()));
     strAfter = nAfter >= nLength ? "" : trimmed.substr(static_cast<size_t>(nAfter));
+    // The cuts keep whole characters: one that would be cut in two is left out.
     if (trimmed.size() > kShortLine) {
         if (strBefore.size() > kContextLength)
-            strBefore = "..." + strBefore.substr(strBefore.size() - kContextLength);
+            strBefore =
+                "..." +
+                strBefore.substr(CharacterStartAfter(strBefore, strBefore.size() - kContextLength));
         if (strAfter.size() > kContextLength)
-            strAfter = strAfter.substr(0, kContextLength) + "...";
+            strAfter = strAfter.substr(0, CharacterStartBefore(strAfter, kContextLength)) + "...";
     }
     strBefore = Escape(strBefore);
     strAfter = Escape(strAfter);

@@ -1,6 +1,8 @@
 // Application context shared with the project.
 #include "project/MirtAppContext.h"
 
+#include "platform/ConsoleOutput.h"
+
 CMirtAppContext::CMirtAppContext(CSettingsStore& settings, CMessageDisplay& display,
                                  std::string strProgramFolder)
     : m_settings(settings), m_display(display), m_strProgramFolder(std::move(strProgramFolder)) {}
@@ -16,4 +18,13 @@ void CMirtAppContext::SetLastFolderChoice(const std::string& strPath, int32_t bI
     m_strLastFolderPath = strPath;
     m_bLastIncludeSubfolders = bIncludeSubfolders ? 1 : 0;
     m_strLastFileMask = strMask;
+}
+
+void CMirtAppContext::ReportUnreadFolders(const std::vector<SScanProblem>& problems) {
+    if (!m_bConsole || problems.empty())
+        return;
+    for (const SScanProblem& problem : problems)
+        ConsoleWriteError("mirt: cannot read folder " + problem.strPath + ": " + problem.strReason +
+                          "\n");
+    SetErrored();
 }

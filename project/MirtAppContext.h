@@ -9,6 +9,7 @@
 
 #include "parsers/MirtParsers.h"
 #include "platform/MessageDisplay.h"
+#include "project/FolderScan.h"
 
 class CMirtSpellEngine;
 class CSettingsStore;
@@ -29,6 +30,10 @@ public:
 
     CSettingsStore& GetSettings() const { return m_settings; }
     const std::string& GetProgramFolder() const { return m_strProgramFolder; }
+
+    // Folders a scan could not read: batch mode names each on standard error and the run
+    // counts as incomplete; the window says nothing, as its folder scans never do.
+    void ReportUnreadFolders(const std::vector<SScanProblem>& problems);
 
     // Marks that the batch run could not be done; the process then exits non-zero.
     void SetErrored() { m_bErrored = true; }

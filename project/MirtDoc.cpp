@@ -49,6 +49,10 @@ bool CMirtDoc::OnOpenDocument(const std::string& strPath) {
     StopCheckingThread();
     ++m_nGeneration;
     DeleteContents();
+    // A device or a pipe would be read for ever.
+    SFileStatus status;
+    if (GetFileStatus(strPath, status) && !status.bRegular)
+        return FailOpen("Unable to read project file " + strPath + ": not a regular file\n");
     std::ifstream in(strPath, std::ios::binary);
     std::ostringstream data;
     if (in)

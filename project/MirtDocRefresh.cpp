@@ -69,9 +69,11 @@ std::vector<std::string> CompareFilesWithDisk(CMirtDoc& doc, bool& bMissing) {
 std::vector<std::string> CollectAddedFiles(const CMirtDoc& doc) {
     CLock lock(doc.GetLock());
     std::vector<std::string> found;
+    std::vector<SScanProblem> problems;
     for (const auto& pFolder : doc.m_folders)
-        for (const std::string& strMask : SplitList(pFolder->m_strMask))
-            ScanFolder(found, pFolder->m_strPath, strMask, pFolder->m_bIncludeSubfolders != 0);
+        ScanFolderMasks(found, pFolder->m_strPath, SplitList(pFolder->m_strMask),
+                        pFolder->m_bIncludeSubfolders != 0, &problems);
+    doc.GetApp().ReportUnreadFolders(problems);
     std::set<std::string> known(doc.m_declinedFiles.begin(), doc.m_declinedFiles.end());
     for (const CSpellFile* pFile : doc.m_files)
         known.insert(pFile->m_strPath);

@@ -8,6 +8,7 @@
 #include "platform/Archive.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileStatus.h"
+#include "platform/TextFold.h"
 #include "project/MirtAppContext.h"
 #include "project/MirtDoc.h"
 #include "project/ProjectFile.h"
@@ -37,7 +38,7 @@ bool LoadOtherProject(CMirtAppContext& app, CMirtDoc& other, const std::string& 
 }
 
 bool LessIgnoringCase(const std::string& a, const std::string& b) {
-    return strcasecmp(a.c_str(), b.c_str()) < 0;
+    return CompareIgnoringCase(a, b) < 0;
 }
 } // namespace
 

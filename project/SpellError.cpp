@@ -1,6 +1,8 @@
 // Finding record and its stored form.
 #include "project/SpellError.h"
 
+#include "platform/TextFold.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -9,11 +11,6 @@
 namespace {
 constexpr int32_t kErrorRecordVersion = 3;
 
-std::string Lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
-}
 } // namespace
 
 CSpellError::CSpellError(CSpellFile* pFile)
@@ -72,11 +69,11 @@ bool CSpellError::HasCall(const std::string& strName) const {
 }
 
 bool CSpellError::MatchesText(const std::string& strText) const {
-    std::string text = Lower(strText);
-    if (Lower(m_strWord).find(text) != std::string::npos)
+    std::string text = FoldCase(strText);
+    if (FoldCase(m_strWord).find(text) != std::string::npos)
         return true;
     for (const std::string& s : m_suggestions)
-        if (Lower(s).find(text) != std::string::npos)
+        if (FoldCase(s).find(text) != std::string::npos)
             return true;
     return false;
 }

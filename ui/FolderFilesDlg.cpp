@@ -86,8 +86,7 @@ void CFolderFilesDlg::accept() {
     if (m_strFileMask.empty())
         m_strFileMask = "*.*";
     m_files.clear();
-    for (const std::string& strMask : SplitList(m_strFileMask))
-        ScanFolder(m_files, m_strFolderPath, strMask, m_bIncludeSubfolders != 0);
+    ScanFolderMasks(m_files, m_strFolderPath, SplitList(m_strFileMask), m_bIncludeSubfolders != 0);
     QApplication::restoreOverrideCursor();
     QDialog::accept();
 }

@@ -10,12 +10,25 @@
 #include <vector>
 
 namespace {
-// File names created, deleted or renamed, and file contents written. Attribute changes
-// alone are left out, and so are events on folders (see HandleEvent).
+// File names created, deleted or renamed, file contents written, and last-write times
+// changed. The last arrive as attribute changes, as do new modes and owners, which do
+// not count; HandleFileEvent tells them apart. Events on folders are handled apart.
 constexpr uint32_t kWatchMask =
-    IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_MODIFY | IN_ONLYDIR;
+    IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_MODIFY | IN_ATTRIB | IN_ONLYDIR;
 constexpr uint32_t kFileChangeMask =
-    IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_MODIFY;
+    IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_MODIFY | IN_ATTRIB;
+
+// The file's last-write time, or a zero time when it cannot be read.
+timespec LastWriteTime(const std::string& strPath) {
+    struct stat st {};
+    if (lstat(strPath.c_str(), &st) != 0)
+        return timespec{};
+    return st.st_mtim;
+}
+
+bool SameTime(const timespec& a, const timespec& b) {
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
 
 // Links are not followed below a watched folder, so a link back up cannot loop.
 bool IsRealDirectory(const std::string& strFolder, const struct dirent* pEntry) {
@@ -52,35 +65,53 @@ int CInotifyWatches::AddWatch(const std::string& strPath, bool bSubtree, bool bF
     SWatched& watched = m_watches[wd];
     watched.strPath = strPath;
     watched.bSubtree = watched.bSubtree || bSubtree;
+    if (!bSubtree) {
+        int nFiles = 0;
+        ListFolder(wd, strPath, nFiles);
+    }
     return wd;
+}
+
+std::vector<std::string> CInotifyWatches::ListFolder(int wd, const std::string& strFolder,
+                                                     int& nFiles) {
+    std::vector<std::string> folders;
+    DIR* pDir = opendir(strFolder.c_str());
+    if (pDir == nullptr)
+        return folders;
+    SWatched& watched = m_watches[wd];
+    while (const struct dirent* pEntry = readdir(pDir)) {
+        const std::string name = pEntry->d_name;
+        if (name == "." || name == "..")
+            continue;
+        const std::string path = std::string(strFolder).append("/").append(name);
+        if (IsRealDirectory(strFolder, pEntry)) {
+            folders.push_back(path);
+        } else {
+            watched.times[name] = LastWriteTime(path);
+            ++nFiles;
+        }
+    }
+    closedir(pDir);
+    return folders;
 }
 
 // Watches a folder and every folder below it, each before it is listed, so that an entry
 // made during the walk is either listed or reported. Returns the number of entries other
 // than folders found on the way, or -1 when the top folder cannot be watched.
 int CInotifyWatches::AddTree(const std::string& strRoot, bool bFollowLink) {
-    if (AddWatch(strRoot, true, bFollowLink) < 0)
+    int wdRoot = AddWatch(strRoot, true, bFollowLink);
+    if (wdRoot < 0)
         return -1;
     int nFiles = 0;
     std::vector<std::string> pending{strRoot};
     while (!pending.empty()) {
         const std::string folder = std::move(pending.back());
         pending.pop_back();
-        if (folder != strRoot && AddWatch(folder, true, false) < 0)
+        int wd = folder == strRoot ? wdRoot : AddWatch(folder, true, false);
+        if (wd < 0)
             continue;
-        DIR* pDir = opendir(folder.c_str());
-        if (pDir == nullptr)
-            continue;
-        while (const struct dirent* pEntry = readdir(pDir)) {
-            const std::string name = pEntry->d_name;
-            if (name == "." || name == "..")
-                continue;
-            if (IsRealDirectory(folder, pEntry))
-                pending.push_back(std::string(folder).append("/").append(name));
-            else
-                ++nFiles;
-        }
-        closedir(pDir);
+        std::vector<std::string> folders = ListFolder(wd, folder, nFiles);
+        pending.insert(pending.end(), folders.begin(), folders.end());
     }
     return nFiles;
 }
@@ -123,5 +154,25 @@ bool CInotifyWatches::HandleEvent(const inotify_event& event) {
         const std::string folder = it->second.strPath + "/" + event.name;
         return AddTree(folder, false) > 0;
     }
-    return (event.mask & kFileChangeMask) != 0;
+    auto it = m_watches.find(event.wd);
+    if (it == m_watches.end() || event.len == 0)
+        return (event.mask & kFileChangeMask) != 0;
+    return HandleFileEvent(it->second, event);
+}
+
+// Keeps the file's time up to date; an attribute event alone counts only when that
+// time moved.
+bool CInotifyWatches::HandleFileEvent(SWatched& watched, const inotify_event& event) {
+    const std::string name = event.name;
+    if (event.mask & (IN_DELETE | IN_MOVED_FROM)) {
+        watched.times.erase(name);
+        return true;
+    }
+    const timespec tNew = LastWriteTime(watched.strPath + "/" + name);
+    auto it = watched.times.find(name);
+    const bool bTimeMoved = it == watched.times.end() || !SameTime(it->second, tNew);
+    watched.times[name] = tNew;
+    if ((event.mask & kFileChangeMask & ~IN_ATTRIB) != 0)
+        return true;
+    return (event.mask & IN_ATTRIB) != 0 && bTimeMoved;
 }

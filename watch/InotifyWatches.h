@@ -2,8 +2,10 @@
 // of the list, kept up to date as folders appear inside a watched subtree.
 #pragma once
 
+#include <ctime>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "watch/WatchDir.h"
 
@@ -32,11 +34,17 @@ private:
     struct SWatched {
         std::string strPath;
         bool bSubtree = false;
+        // The last-write time of each file, so that an attribute event can tell a new
+        // time (which counts) from a new mode or owner (which does not).
+        std::unordered_map<std::string, timespec> times;
     };
 
     int AddWatch(const std::string& strPath, bool bSubtree, bool bFollowLink);
     int AddTree(const std::string& strRoot, bool bFollowLink);
+    // Lists the folder's entries: notes each file's time, and returns its folders.
+    std::vector<std::string> ListFolder(int wd, const std::string& strFolder, int& nFiles);
     bool HandleEvent(const inotify_event& event);
+    bool HandleFileEvent(SWatched& watched, const inotify_event& event);
 
     int m_fd = -1;
     std::unordered_map<int, SWatched> m_watches; // by watch descriptor

@@ -62,9 +62,22 @@ TEST_F(RunWithCommands, FindingsChangedDuringARunStayConsistent) {
     }
 }
 
+namespace {
+// Holds the run at its nth word until the running flag is cleared, so that the test's
+// cancel or stop always comes while the run is under way, however fast it is.
+void HoldAtWordUntilCleared(CFakeSpellEngine& engine, const CMirtDoc& doc, int n,
+                            std::atomic<int>& nWords) {
+    engine.SetOnWord([&, n](const std::string&) {
+        if (++nWords == n)
+            while (doc.m_bRunning.load())
+                std::this_thread::yield();
+    });
+}
+} // namespace
+
 TEST_F(RunWithCommands, CancellingFromAnotherThreadStopsTheRun) {
     std::atomic<int> nWords{0};
-    engine.SetOnWord([&](const std::string&) { ++nWords; });
+    HoldAtWordUntilCleared(engine, doc, 10, nWords);
     doc.ToggleRun();
     while (nWords < 10)
         std::this_thread::yield();
@@ -80,7 +93,7 @@ TEST_F(RunWithCommands, CancellingFromAnotherThreadStopsTheRun) {
 
 TEST_F(RunWithCommands, StoppingTheThreadDuringARunJoinsIt) {
     std::atomic<int> nWords{0};
-    engine.SetOnWord([&](const std::string&) { ++nWords; });
+    HoldAtWordUntilCleared(engine, doc, 5, nWords);
     doc.ToggleRun();
     while (nWords < 5)
         std::this_thread::yield();

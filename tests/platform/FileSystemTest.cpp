@@ -22,6 +22,19 @@ TEST(Wildcard, FollowsTheClassicRules) {
     EXPECT_TRUE(MatchesWildcard("a*b*c", "aXbYbc"));
 }
 
+// Many stars against a long name that almost matches: the match costs the product of
+// their lengths, not a power of it.
+TEST(Wildcard, ManyStarsDoNotMakeTheMatchExplode) {
+    std::string strName(400, 'a');
+    std::string strMask;
+    for (int i = 0; i < 12; ++i)
+        strMask += "*a";
+    EXPECT_FALSE(MatchesWildcard(strMask + "*b", strName));
+    EXPECT_TRUE(MatchesWildcard(strMask + "*", strName));
+    EXPECT_TRUE(MatchesWildcard("*a*?*a", "xaya"));
+    EXPECT_FALSE(MatchesWildcard("*a*?*a", "xaa"));
+}
+
 TEST(DirectoryList, ListsMatchingEntriesAndMarksFolders) {
     CTempDir dir;
     dir.WriteFile("one.ini", "");

@@ -2,6 +2,7 @@
 // engine, so that the run's own rules are what is tested.
 #include <gtest/gtest.h>
 
+#include "platform/FileStatus.h"
 #include "project/MirtDoc.h"
 #include "tests/support/DocFixture.h"
 
@@ -330,4 +331,14 @@ TEST_F(CheckRun, ResetResultsMarksEveryFileForChecking) {
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(app.Display().Messages().back(),
               "All spell-checking results would be cleared.\nWould you like to continue?");
+}
+
+TEST_F(CheckRun, AFileIsCheckedAtTheTimeOfItsCheck) {
+    doc.m_options.m_nCheckOptions = 1;
+    Add("a.txt", "1:teh\n");
+    int64_t tBefore = CurrentTime();
+    Run();
+    int64_t tAfter = CurrentTime();
+    EXPECT_GE(File(0)->m_tChecked, tBefore);
+    EXPECT_LE(File(0)->m_tChecked, tAfter);
 }

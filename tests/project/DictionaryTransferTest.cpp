@@ -88,3 +88,12 @@ TEST_F(Transfer, ExportThatCannotCreateTheFileSaysSo) {
     EXPECT_EQ(app.Display().Messages(),
               (Strings{"Cannot open file " + nowhere, "Cannot open file " + locked}));
 }
+
+TEST_F(DecisionTest, TheWordListFoldsTheCaseOfEveryLetter) {
+    engine.RejectUnknownWords({"x"});
+    Add("a.txt", "1:\xC3\x84pfel 1:Zebra 1:\xC3\xA4pfel 1:apfel\n");
+    Run();
+    std::string strList = dir / "words.txt";
+    ASSERT_TRUE(doc.ExportWordList(strList));
+    EXPECT_EQ(ReadWholeFile(strList), "apfel\nZebra\n\xC3\x84pfel\n");
+}

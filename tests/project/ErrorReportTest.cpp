@@ -200,3 +200,15 @@ TEST_F(ErrorReport, WriteReportReplacesTheFileOrSaysWhyNot) {
     EXPECT_EQ(app.Display().Messages().back(),
               "Unable to open file " + (dir / "no/such/dir/r.html"));
 }
+
+// A cut of the context that would fall inside a character leaves that character out.
+TEST(ErrorReportContext, CutsKeepWholeCharacters) {
+    // The last 20 bytes before the word begin inside the two bytes of an "é", and the
+    // first 20 after it end inside another.
+    std::string strLine = std::string(40, 'y') + "\xC3\xA9" + std::string(19, 'x') + "wrod" +
+                          std::string(19, 'z') + "\xC3\xA9" + "tail";
+    std::string strBefore, strAfter;
+    ReportContext(strLine, 61, "wrod", strBefore, strAfter);
+    EXPECT_EQ(strBefore, "..." + std::string(19, 'x'));
+    EXPECT_EQ(strAfter, std::string(19, 'z') + "...");
+}

@@ -435,3 +435,11 @@ TEST(RefCounter, LastReleaseDeletes) {
     p->Release();
     EXPECT_EQ(nDeleted, 1);
 }
+
+TEST(SpellErrorText, MatchingIgnoresTheCaseOfEveryLetter) {
+    CSpellError error(nullptr, KIND_SPELLING, 1, 0, "\xC3\x84pfel", 1, "\xC3\x84pfel");
+    error.m_suggestions = {"\xC3\x84PFEL"};
+    EXPECT_TRUE(error.MatchesText("\xC3\xA4pf"));
+    EXPECT_TRUE(error.MatchesText("PFEL"));
+    EXPECT_FALSE(error.MatchesText("\xC3\xB6"));
+}

@@ -50,7 +50,7 @@ size_t CountOpenDescriptors() {
 }
 
 enum class EPlace { WatchedFolder, DeepInSubtree };
-enum class EChange { Write, Create, Delete, RenameWithin, MoveIn, MoveOut };
+enum class EChange { Write, Create, Delete, RenameWithin, MoveIn, MoveOut, Touch };
 
 // Layout: "watched/a/b" holds existing.cpp; "outside" is a sibling nobody watches.
 void MakeChange(const CTempDir& dir, const std::string& target, EChange change) {
@@ -72,6 +72,11 @@ void MakeChange(const CTempDir& dir, const std::string& target, EChange change) 
         break;
     case EChange::MoveOut:
         fs::rename(target + "/existing.cpp", dir / "outside/existing.cpp");
+        break;
+    case EChange::Touch:
+        // A new last-write time and nothing else, as touch gives it.
+        fs::last_write_time(target + "/existing.cpp",
+                            fs::last_write_time(target + "/existing.cpp") + std::chrono::hours(1));
         break;
     }
 }
@@ -99,7 +104,8 @@ INSTANTIATE_TEST_SUITE_P(
     AllPlaces, WatcherSeesFileChange,
     testing::Combine(testing::Values(EPlace::WatchedFolder, EPlace::DeepInSubtree),
                      testing::Values(EChange::Write, EChange::Create, EChange::Delete,
-                                     EChange::RenameWithin, EChange::MoveIn, EChange::MoveOut)));
+                                     EChange::RenameWithin, EChange::MoveIn, EChange::MoveOut,
+                                     EChange::Touch)));
 
 TEST(DirChangesWatcher, EmptySubfolderAloneIsNoChangeButItsFilesAre) {
     CTempDir dir;
