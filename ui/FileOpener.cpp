@@ -1,11 +1,9 @@
 // File opening for "Edit File".
 #include "ui/FileOpener.h"
 
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QUrl>
 
 #include <cstdlib>
 
@@ -50,12 +48,30 @@ QStringList EditorCommand(const std::string& strPath, const char* pszVisual,
     return QStringList{strTerminal, "-e"} + command;
 }
 
-bool OpenFileInEditor(const std::string& strPath) {
-    if (QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromUtf8(strPath.c_str()))))
-        return true;
+namespace {
+void StartEditor(const std::string& strPath) {
     QStringList command = EditorCommand(strPath, std::getenv("VISUAL"), std::getenv("EDITOR"));
     if (command.isEmpty())
-        return false;
+        return;
     QString strProgram = command.takeFirst();
-    return QProcess::startDetached(strProgram, command);
+    QProcess::startDetached(strProgram, command);
+}
+} // namespace
+
+void OpenFileInEditor(const std::string& strPath, QObject* pContext) {
+    auto* pOpener = new QProcess(pContext);
+    QObject::connect(pOpener, &QProcess::finished, pOpener,
+                     [pOpener, strPath](int nExitCode, QProcess::ExitStatus status) {
+                         if (status != QProcess::NormalExit || nExitCode != 0)
+                             StartEditor(strPath);
+                         pOpener->deleteLater();
+                     });
+    QObject::connect(pOpener, &QProcess::errorOccurred, pOpener,
+                     [pOpener, strPath](QProcess::ProcessError error) {
+                         if (error != QProcess::FailedToStart)
+                             return;
+                         StartEditor(strPath);
+                         pOpener->deleteLater();
+                     });
+    pOpener->start("xdg-open", {QString::fromUtf8(strPath.c_str())});
 }

@@ -2,6 +2,7 @@
 // editor the environment names ($VISUAL, then $EDITOR), in a terminal where it needs one.
 #pragma once
 
+#include <QObject>
 #include <QStringList>
 
 #include <string>
@@ -10,5 +11,6 @@
 // variable names one, or a terminal is needed and none is installed.
 QStringList EditorCommand(const std::string& strPath, const char* pszVisual, const char* pszEditor);
 
-// True when something was started.
-bool OpenFileInEditor(const std::string& strPath);
+// Asks the desktop's opener first; when it says it has no program for the file (or is
+// not there), runs the editor. The opener's answer comes later, on the event loop.
+void OpenFileInEditor(const std::string& strPath, QObject* pContext);

@@ -35,7 +35,7 @@ void CFindingItems::Clear() {
 }
 
 void CFindingItems::Build(QMenu* pMenu, QAction* pBefore, const SSelectionState& state,
-                          const std::function<void(int)>& onCommand) {
+                          const CCommand& onCommand) {
     Clear();
     if (!state.bOneFinding)
         return;
@@ -46,8 +46,9 @@ void CFindingItems::Build(QMenu* pMenu, QAction* pBefore, const SSelectionState&
         pAction->setData(nId);
         pAction->setCheckable(true);
         pAction->setChecked(bChecked);
-        QObject::connect(pAction, &QAction::triggered, pAction,
-                         [onCommand, nId] { onCommand(nId); });
+        QObject::connect(
+            pAction, &QAction::triggered, pAction,
+            [onCommand, nId, pFinding = state.pFinding] { onCommand(nId, pFinding.get()); });
         pTo->insertAction(pAt, pAction);
         if (pTo == pMenu)
             m_actions.push_back(pAction);

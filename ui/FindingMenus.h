@@ -10,6 +10,7 @@
 #include <functional>
 #include <vector>
 
+class CSpellError;
 struct SSelectionState;
 
 constexpr int ID_REPLACE_ALL_FIRST = 32801;
@@ -29,9 +30,11 @@ public:
     // be the one whose command is running.
     void Clear();
     // Puts the items for the selection's one finding before pBefore; nothing unless
-    // exactly one finding row is selected. Each item sends its id to onCommand.
+    // exactly one finding row is selected. Each item sends its id and that finding to
+    // onCommand, whatever is selected when it is chosen.
+    using CCommand = std::function<void(int nId, CSpellError* pFinding)>;
     void Build(QMenu* pMenu, QAction* pBefore, const SSelectionState& state,
-               const std::function<void(int)>& onCommand);
+               const CCommand& onCommand);
 
 private:
     // The menu may go first (a context menu is deleted when it closes), taking the items

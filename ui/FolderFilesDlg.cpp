@@ -10,9 +10,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <filesystem>
+
 #include "parsers/MirtParsers.h"
 #include "platform/TextList.h"
 #include "project/FolderScan.h"
+#include "ui/ContextHelp.h"
 #include "ui/FileDialogs.h"
 
 namespace {
@@ -28,8 +31,10 @@ std::string MaskOf(const CMirtParser& parser) {
     return strMask;
 }
 
-// A folder typed with a separator at its end scans to paths without a double one.
-std::string WithoutTrailingSeparator(std::string strPath) {
+// The folder as a full path, so that the files found are named by full paths; one typed
+// with a separator at its end scans to paths without a double one.
+std::string FullFolderPath(const std::string& strTyped) {
+    std::string strPath = std::filesystem::absolute(strTyped).lexically_normal().string();
     while (strPath.size() > 1 && strPath.back() == '/')
         strPath.pop_back();
     return strPath;
@@ -65,8 +70,19 @@ CFolderFilesDlg::CFolderFilesDlg(const CMirtParsers& parsers, CFileDialogs& dial
     pMaskLabel->setBuddy(m_pMaskBox);
     pGrid->addWidget(pMaskLabel, 3, 0, 1, 2);
     pGrid->addWidget(m_pMaskBox, 4, 0, 1, 2);
+    m_pFolderEdit->setWhatsThis("The folder whose files are added; \"...\" chooses one.");
+    m_pSubfolders->setWhatsThis("Also the files of every folder below it, except those "
+                                "whose names begin with a dot.");
+    m_pMaskBox->setWhatsThis("The file masks, separated by blanks, commas or semicolons; "
+                             "empty takes every file.");
     auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     pGrid->addWidget(pButtons, 5, 0, 1, 2);
+    // A scan needs a folder: OK waits for one.
+    QPushButton* pOk = pButtons->button(QDialogButtonBox::Ok);
+    pOk->setEnabled(!m_pFolderEdit->text().trimmed().isEmpty());
+    connect(m_pFolderEdit, &QLineEdit::textChanged, pOk,
+            [pOk](const QString& text) { pOk->setEnabled(!text.trimmed().isEmpty()); });
+    AddContextHelp(this);
     connect(pButtons, &QDialogButtonBox::accepted, this, &CFolderFilesDlg::accept);
     connect(pButtons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_pBrowse, &QPushButton::clicked, this, &CFolderFilesDlg::OnBrowse);
@@ -79,8 +95,11 @@ void CFolderFilesDlg::OnBrowse() {
 }
 
 void CFolderFilesDlg::accept() {
+    std::string strTyped = m_pFolderEdit->text().trimmed().toStdString();
+    if (strTyped.empty())
+        return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_strFolderPath = WithoutTrailingSeparator(m_pFolderEdit->text().toStdString());
+    m_strFolderPath = FullFolderPath(strTyped);
     m_bIncludeSubfolders = m_pSubfolders->isChecked() ? 1 : 0;
     m_strFileMask = m_pMaskBox->currentText().toStdString();
     if (m_strFileMask.empty())

@@ -54,7 +54,10 @@ CMainFrame::CMainFrame(CMirtDoc& doc, CMirtAppContext& app, CRecentFileList& rec
     OnDocumentChanged();
 }
 
-CMainFrame::~CMainFrame() = default;
+// The view outlives this body a little; nothing it sends may reach a frame half gone.
+CMainFrame::~CMainFrame() {
+    m_pView->disconnect(this);
+}
 
 QAction* CMainFrame::AddCommand(int nId, const char* pszText, const QKeySequence& shortcut) {
     auto* pAction = new QAction(QString::fromUtf8(pszText), this);
@@ -257,7 +260,9 @@ void CMainFrame::ConnectView() {
     });
     connect(m_pView, &CMirtView::MessageText, this, &CMainFrame::SetMessageText);
     connect(m_pView, &CMirtView::SelectionChanged, this, &CMainFrame::OnSelectionChanged);
-    connect(m_pView, &CMirtView::AddFolderRequested, this, &CMainFrame::OnAddFolder);
+    // After the drop has ended: the desktop's drag does not wait for the dialog.
+    connect(m_pView, &CMirtView::AddFolderRequested, this, &CMainFrame::OnFolderDropped,
+            Qt::QueuedConnection);
     connect(m_pView, &CMirtView::ContextMenuRequested, this, &CMainFrame::OnContextMenu);
     connect(m_pView, &CMirtView::ReportRequested, this,
             [this] { GetAction(ID_CREATE_REPORT)->trigger(); });

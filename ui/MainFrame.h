@@ -18,6 +18,7 @@ class CFilterBox;
 class CMirtAppContext;
 class CMirtDoc;
 class CMirtView;
+class CSpellError;
 class CRecentFileList;
 class QAction;
 class QComboBox;
@@ -90,6 +91,9 @@ private:
     void UpdateDocumentCommands(bool bRunning, bool bHasFiles);
     void RebuildEditMenuItems();
     bool OnFindingCommand(int nId);
+    // An item of a finding's menu: it acts on the finding it was built for.
+    void OnFindingItem(int nId, CSpellError* pFinding);
+    bool OnFindingItemCommand(int nId, CSpellError* pFinding);
     bool OnDocumentCommand(int nId);
     void OnSelectionChanged();
     void OnContextMenu(const QPoint& globalPos, bool bFileMenu);
@@ -108,6 +112,8 @@ private:
     bool SaveAs();
     void OnAddFiles();
     void OnAddFolder();
+    // A folder dropped on the list: the dialog opens on it.
+    void OnFolderDropped(const QString& folder);
     void OnCreateReport();
     void OnExportWords();
     void ShowAbout();

@@ -88,7 +88,7 @@ void CMainFrame::UpdateFindingCommands(const SSelectionState& state, bool, bool 
 void CMainFrame::RebuildEditMenuItems() {
     SSelectionState state = m_pView->GetSelectionState();
     m_editItems.Build(m_pEditMenu, GetAction(ID_ADD_SUGGESTION), state,
-                      [this](int nId) { OnCommand(nId); });
+                      [this](int nId, CSpellError* pFinding) { OnFindingItem(nId, pFinding); });
 }
 
 void CMainFrame::OnSelectionChanged() {
@@ -109,7 +109,7 @@ QMenu* CMainFrame::BuildContextMenu(bool bFileMenu) {
     pMenu->addSeparator();
     pMenu->addAction(GetAction(ID_SHOW_ONLY_WORD));
     m_contextItems.Build(pMenu, GetAction(ID_ADD_SUGGESTION), m_pView->GetSelectionState(),
-                         [this](int nId) { OnCommand(nId); });
+                         [this](int nId, CSpellError* pFinding) { OnFindingItem(nId, pFinding); });
     return pMenu;
 }
 
@@ -121,6 +121,7 @@ void CMainFrame::OnContextMenu(const QPoint& globalPos, bool bFileMenu) {
 }
 
 void CMainFrame::OnCommand(int nId) {
+    m_pView->EndEdit();
     if (IsSortOrder(nId))
         m_pView->SortFiles(nId);
     else if (!OnFindingCommand(nId))
@@ -129,14 +130,29 @@ void CMainFrame::OnCommand(int nId) {
     UpdateCommands();
 }
 
-bool CMainFrame::OnFindingCommand(int nId) {
+void CMainFrame::OnFindingItem(int nId, CSpellError* pFinding) {
+    m_pView->EndEdit();
+    OnFindingItemCommand(nId, pFinding);
+    RebuildEditMenuItems();
+    UpdateCommands();
+}
+
+bool CMainFrame::OnFindingItemCommand(int nId, CSpellError* pFinding) {
     if (nId >= ID_REPLACE_ALL_FIRST && nId < ID_REPLACE_ALL_FIRST + MENU_SUGGESTIONS)
-        m_pView->OnReplaceAll(nId - ID_REPLACE_ALL_FIRST);
+        m_pView->OnReplaceAll(nId - ID_REPLACE_ALL_FIRST, pFinding);
     else if (nId >= ID_REPLACE_THIS_FIRST && nId < ID_REPLACE_THIS_FIRST + MENU_SUGGESTIONS)
-        m_pView->OnReplaceThis(nId - ID_REPLACE_THIS_FIRST);
+        m_pView->OnReplaceThis(nId - ID_REPLACE_THIS_FIRST, pFinding);
     else if (nId >= ID_IGNORE_CALLS_FIRST && nId < ID_IGNORE_CALLS_FIRST + MENU_CALLS)
-        m_pView->OnIgnoreCalls(nId - ID_IGNORE_CALLS_FIRST);
-    else if (nId == ID_IGNORE)
+        m_pView->OnIgnoreCalls(nId - ID_IGNORE_CALLS_FIRST, pFinding);
+    else
+        return false;
+    return true;
+}
+
+bool CMainFrame::OnFindingCommand(int nId) {
+    if (OnFindingItemCommand(nId, nullptr))
+        return true;
+    if (nId == ID_IGNORE)
         m_pView->OnIgnore();
     else if (nId == ID_ADD_SUGGESTION)
         m_pView->OnAddSuggestion();

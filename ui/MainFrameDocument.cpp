@@ -60,6 +60,8 @@ void CMainFrame::OnDocumentChanged() {
 }
 
 bool CMainFrame::SaveModified() {
+    // What an open edit holds belongs to the project before it is asked about.
+    m_pView->EndEdit();
     if (!m_doc.IsModified())
         return true;
     std::string strName = m_doc.GetPathName().empty() ? "Untitled" : m_doc.GetPathName();
@@ -167,6 +169,11 @@ void CMainFrame::OnExportWords() {
     std::string strPath = m_pDialogs->ChooseWordList(this);
     if (!strPath.empty())
         (void)m_doc.ExportWordList(strPath);
+}
+
+void CMainFrame::OnFolderDropped(const QString& folder) {
+    m_app.m_strLastFolderPath = folder.toStdString();
+    OnAddFolder();
 }
 
 void CMainFrame::OnCreateReport() {

@@ -165,6 +165,8 @@ bool CMirtView::ApplyFilter(CSpellFile& file) {
 }
 
 void CMirtView::FillList() {
+    // The rows go; an edit on one of them ends first, keeping its text.
+    EndEdit();
     CResultsModel::CRows rows;
     bool bHasFiles;
     {
@@ -358,6 +360,10 @@ std::string CMirtView::SelectionStatusText() const {
 }
 
 void CMirtView::OnSelectionChanged() {
+    // Moving away (Find Next, Next Error) ends the edit; its text stays with its finding.
+    if (m_bEditRequested && m_pEditedError &&
+        (SelectedRows().size() != 1 || SingleSelectedFinding() != m_pEditedError.get()))
+        EndEdit();
     std::string strText = SelectionStatusText();
     if (!strText.empty())
         emit MessageText(QString::fromUtf8(strText.c_str()));

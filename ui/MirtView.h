@@ -13,7 +13,9 @@
 
 #include "project/FileOrder.h"
 #include "project/MirtDocView.h"
+#include "project/RefCounter.h"
 #include "project/ResultFilter.h"
+#include "project/SpellError.h"
 #include "ui/ResultsModel.h"
 
 class CMirtAppContext;
@@ -35,6 +37,7 @@ struct SSelectionState {
     // Exactly one row is selected and it is a finding row (findings[0]); then the
     // dictionary's rule for its word and category, and which of its calls are ignored.
     bool bOneFinding = false;
+    CRefPtr<CSpellError> pFinding;
     std::optional<std::string> rule;
     std::vector<bool> callsIgnored;
 };
@@ -71,10 +74,14 @@ public:
     // The commands on the selected rows (MirtViewCommands.cpp).
     SSelectionState GetSelectionState() const;
     void OnIgnore();
-    void OnReplaceAll(int nSuggestion);
-    void OnReplaceThis(int nSuggestion);
-    void OnIgnoreCalls(int nCall);
+    // On the finding given, or the one selected finding.
+    void OnReplaceAll(int nSuggestion, CSpellError* pError = nullptr);
+    void OnReplaceThis(int nSuggestion, CSpellError* pError = nullptr);
+    void OnIgnoreCalls(int nCall, CSpellError* pError = nullptr);
     void OnAddSuggestion();
+    // Ends an Add Suggestion edit in progress, keeping what was typed. Called before
+    // anything that rebuilds the list, changes the selection or replaces the project.
+    void EndEdit();
     // The filter shows only the selected findings' words; false when none is selected.
     bool OnShowOnlySelectedWords();
     void OnSaveChanges();
@@ -122,8 +129,8 @@ signals:
     void ReportRequested();
     // The end of a run was handled.
     void RunEnded();
-    // A folder was dropped: "Add Folder..." opens on the application's last folder.
-    void AddFolderRequested();
+    // A folder was dropped: "Add Folder..." opens on it.
+    void AddFolderRequested(const QString& folder);
     // A right click on selected rows: the file menu, or the finding menu.
     void ContextMenuRequested(const QPoint& globalPos, bool bFileMenu);
     // The Results dialog of a run that has ended, shown and not yet closed.
@@ -176,5 +183,7 @@ private:
     int32_t m_nSelectionLine = -1;
     int32_t m_nSelectionPos = -1;
     bool m_bEditRequested = false;
+    // The finding the open edit is for, whatever is selected meanwhile.
+    CRefPtr<CSpellError> m_pEditedError;
     CFileOpener m_fileOpener;
 };

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <mutex>
+#include <utility>
 
 #include "platform/FileStatus.h"
 #include "project/MirtAppContext.h"
@@ -53,6 +54,7 @@ SSelectionState CMirtView::GetSelectionState() const {
     }
     state.bOneFinding = state.nRows == 1 && !state.findings.empty();
     if (state.bOneFinding) {
+        state.pFinding = CRefPtr<CSpellError>(m_pModel->GetError(rows.front()));
         const SFindingRowView& finding = state.findings.front();
         CLock lock(m_doc.GetLock());
         std::string strRule;
@@ -87,8 +89,9 @@ void CMirtView::OnIgnore() {
     RestoreSelection();
 }
 
-void CMirtView::OnReplaceAll(int nSuggestion) {
-    CSpellError* pError = SingleSelectedFinding();
+void CMirtView::OnReplaceAll(int nSuggestion, CSpellError* pError) {
+    if (pError == nullptr)
+        pError = SingleSelectedFinding();
     if (pError == nullptr)
         return;
     SFindingRowView finding = Snapshot(m_doc, pError);
@@ -101,14 +104,16 @@ void CMirtView::OnReplaceAll(int nSuggestion) {
     RestoreSelection();
 }
 
-void CMirtView::OnReplaceThis(int nSuggestion) {
-    if (CSpellError* pError = SingleSelectedFinding())
-        if (m_doc.ChooseSuggestion(pError, nSuggestion))
-            viewport()->update();
+void CMirtView::OnReplaceThis(int nSuggestion, CSpellError* pError) {
+    if (pError == nullptr)
+        pError = SingleSelectedFinding();
+    if (pError != nullptr && m_doc.ChooseSuggestion(pError, nSuggestion))
+        viewport()->update();
 }
 
-void CMirtView::OnIgnoreCalls(int nCall) {
-    CSpellError* pError = SingleSelectedFinding();
+void CMirtView::OnIgnoreCalls(int nCall, CSpellError* pError) {
+    if (pError == nullptr)
+        pError = SingleSelectedFinding();
     if (pError == nullptr)
         return;
     SFindingRowView finding = Snapshot(m_doc, pError);
@@ -121,13 +126,17 @@ void CMirtView::OnIgnoreCalls(int nCall) {
 }
 
 void CMirtView::OnAddSuggestion() {
+    EndEdit();
     std::vector<int> rows = SelectedRows();
     if (rows.size() != 1 || !m_pModel->GetItem(rows.front())->IsErrorRow())
         return;
     m_bEditRequested = true;
+    m_pEditedError = CRefPtr<CSpellError>(m_pModel->GetError(rows.front()));
     QModelIndex index = m_pModel->index(rows.front(), CResultsModel::COLUMN_SUGGESTIONS);
-    if (!QTreeView::edit(index, QAbstractItemView::AllEditTriggers, nullptr))
+    if (!QTreeView::edit(index, QAbstractItemView::AllEditTriggers, nullptr)) {
         m_bEditRequested = false;
+        m_pEditedError = CRefPtr<CSpellError>();
+    }
 }
 
 bool CMirtView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* pEvent) {
@@ -136,19 +145,29 @@ bool CMirtView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* pEve
     return QTreeView::edit(index, trigger, pEvent);
 }
 
-// An edit that ends with a text puts it first among the suggestions and chooses it; an
-// empty box is taken as a change of mind, since writing it back would delete the word.
+void CMirtView::EndEdit() {
+    if (auto* pEdit = findChild<CSuggestionEdit*>(); pEdit != nullptr && m_bEditRequested) {
+        commitData(pEdit);
+        closeEditor(pEdit, QAbstractItemDelegate::NoHint);
+    }
+    m_bEditRequested = false;
+}
+
+// An edit that ends with a text puts it first among the suggestions of the finding it
+// was opened for, and chooses it; an empty box is taken as a change of mind, since
+// writing it back would delete the word.
 void CMirtView::commitData(QWidget* pEditor) {
     auto* pEdit = qobject_cast<CSuggestionEdit*>(pEditor);
-    CSpellError* pError = SingleSelectedFinding();
-    if (pEdit == nullptr || pError == nullptr || pEdit->text().isEmpty())
+    CRefPtr<CSpellError> pError = std::exchange(m_pEditedError, CRefPtr<CSpellError>());
+    if (pEdit == nullptr || !pError || pEdit->text().isEmpty())
         return;
-    if (m_doc.AddSuggestion(pError, pEdit->text().toStdString()))
+    if (m_doc.AddSuggestion(pError.get(), pEdit->text().toStdString()))
         viewport()->update();
 }
 
 void CMirtView::closeEditor(QWidget* pEditor, QAbstractItemDelegate::EndEditHint hint) {
     m_bEditRequested = false;
+    m_pEditedError = CRefPtr<CSpellError>();
     QTreeView::closeEditor(pEditor, hint);
     emit SelectionChanged();
 }
@@ -177,7 +196,7 @@ void CMirtView::OnEditFile() {
     if (m_fileOpener)
         m_fileOpener(files.front());
     else
-        OpenFileInEditor(files.front());
+        OpenFileInEditor(files.front(), this);
 }
 
 void CMirtView::OnRemoveFiles() {
@@ -245,8 +264,7 @@ void CMirtView::OnDropPaths(const std::vector<std::string>& paths) {
         if (!GetFileStatus(strPath, status))
             continue;
         if (status.bDirectory) {
-            m_app.m_strLastFolderPath = strPath;
-            emit AddFolderRequested();
+            emit AddFolderRequested(QString::fromUtf8(strPath.c_str()));
         } else {
             m_doc.AddFile(strPath);
         }
@@ -307,8 +325,11 @@ void CMirtView::ChooseSuggestionUnder(const QPoint& point) {
         CLock lock(m_doc.GetLock());
         nChosen = pError->m_nChosen;
     }
-    if (m_doc.ChooseSuggestion(pError, nChosen == nSuggestion ? -1 : nSuggestion))
+    if (m_doc.ChooseSuggestion(pError, nChosen == nSuggestion ? -1 : nSuggestion)) {
         m_pModel->RowChanged(nRow);
+        // Undo, Save Changes and the title follow the change.
+        emit SelectionChanged();
+    }
 }
 
 void CMirtView::mouseMoveEvent(QMouseEvent* pEvent) {

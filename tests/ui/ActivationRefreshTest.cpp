@@ -3,6 +3,7 @@
 // active again.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QMessageBox>
 
 #include "tests/ui_support/FrameFixture.h"
@@ -20,7 +21,9 @@ protected:
         Run();
         doc.RebuildWatcher();
         doc.m_pWatcher->WaitForSetUp();
-        Frame();
+        // The tests take the steps of an activation themselves; the platform's own
+        // activations of the offscreen windows would run refreshes in between.
+        QObject::disconnect(qApp, &QGuiApplication::applicationStateChanged, &Frame(), nullptr);
     }
     // Changes the source outside the program and waits until the watcher saw it.
     void ChangeOnDisk() {
@@ -74,4 +77,20 @@ TEST_F(ActivationRefresh, AMinimisedWindowForgetsTheOwedRefresh) {
     Frame().OnActivationChanged(true);
     EXPECT_TRUE(app.Display().Messages().empty());
     EXPECT_FALSE(Frame().IsRefreshOwed());
+}
+
+TEST(ActivationWiring, TheApplicationBecomingActiveRefreshesTheProject) {
+    CTestApp app;
+    CMirtDoc doc(app);
+    doc.OnNewDocument();
+    CRecentFileList recent;
+    CMainFrame frame(doc, app, recent);
+    CTempDir dir;
+    std::string path = dir.WriteFile("a.txt", "x");
+    doc.AddFile(path);
+    // Without a watcher the refresh always runs, and drops a file gone from the disk.
+    doc.m_pWatcher.reset();
+    std::remove(path.c_str());
+    emit qApp->applicationStateChanged(Qt::ApplicationActive);
+    EXPECT_TRUE(doc.m_files.empty());
 }

@@ -23,6 +23,7 @@
 #include "ui/MainFrame.h"
 #include "ui/MirtDocOptionsDlg.h"
 #include "ui/MirtFilterDlg.h"
+#include "ui/MirtResultsDlg.h"
 #include "ui/MirtUserDictionaryDlg.h"
 #include "ui/MirtView.h"
 #include "ui/SyntaxAssociationDlg.h"
@@ -30,12 +31,11 @@
 namespace {
 // Works on the dialog of this type that is about to open, once its loop runs.
 template <class TDialog> void WhenOpens(std::function<void(TDialog&)> answer) {
-    QTimer::singleShot(0, [answer] {
-        for (QWidget* pWidget : QApplication::topLevelWidgets())
-            if (auto* pDialog = qobject_cast<TDialog*>(pWidget); pDialog && pDialog->isVisible()) {
-                answer(*pDialog);
-                return;
-            }
+    AnswerWhenShown([answer](QWidget* pWidget) {
+        auto* pDialog = qobject_cast<TDialog*>(pWidget);
+        if (pDialog)
+            answer(*pDialog);
+        return pDialog != nullptr;
     });
 }
 
@@ -407,4 +407,61 @@ TEST(Help, AMissingManualIsSaidSo) {
     frame.OnCommand(ID_HELP_TOPICS);
     EXPECT_EQ(app.Display().Messages(),
               std::vector<std::string>{"Unable to open file /nonexistent/docs/manual/index.html"});
+}
+
+TEST_F(Dialogs, AddUpdateSelectsTheFirstRowOfTheEditedWord) {
+    doc.m_dictionary.SetReplacement("alpha", 1, "a");
+    doc.m_dictionary.SetReplacement("beta", 1, "b");
+    doc.m_dictionary.SetReplacement("Gamma", 1, "c");
+    CMirtUserDictionaryDlg dialog(doc, *pDialogs);
+    dialog.m_pWord->setText("gam");
+    dialog.m_pBoxes[2]->setChecked(true);
+    dialog.m_pTexts[2]->setText("x");
+    dialog.m_pAddUpdate->click();
+    // "gam" itself sorts before "Gamma"; the first row beginning with it is its own.
+    EXPECT_EQ(ListRows(dialog.m_pList),
+              (Strings{"alpha|String|a", "beta|String|b", "gam|Code|x", "Gamma|String|c"}));
+    EXPECT_EQ(SelectedRow(dialog.m_pList), 2);
+}
+
+TEST_F(Dialogs, TheSyntaxListDrawsTheSelectedRowWhiteOnTheHighlight) {
+    // Two syntaxes, so that one row is selected and one is not.
+    app.m_parsers.Add(std::make_unique<CTokenParser>());
+    CSyntaxAssociationDlg two(app.m_parsers);
+    QFont font = two.m_pList->font();
+    font.setPixelSize(28);
+    font.setBold(true);
+    two.m_pList->setFont(font);
+    two.show();
+    two.m_pList->setCurrentItem(two.m_pList->topLevelItem(0));
+    QImage image = two.m_pList->viewport()->grab().toImage();
+    auto shows = [&](const QRect& area, const QColor& colour) {
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (image.pixelColor(x, y) == colour)
+                    return true;
+        return false;
+    };
+    QRect selected = two.m_pList->visualItemRect(two.m_pList->topLevelItem(0));
+    QRect other = two.m_pList->visualItemRect(two.m_pList->topLevelItem(1));
+    EXPECT_TRUE(shows(selected, Qt::white));
+    EXPECT_FALSE(shows(selected, Qt::black));
+    EXPECT_TRUE(shows(other, Qt::black));
+}
+
+TEST_F(Dialogs, TheResultsDialogsReportButtonWritesTheReport) {
+    doc.m_options.m_nCheckOptions = 1;
+    Add("a.txt", "1:teh\n");
+    Frame();
+    std::string strReport = dir / "r.html";
+    pDialogs->reports.push_back(strReport);
+    AnswerWhenShown([](QWidget* pWidget) {
+        auto* pDialog = qobject_cast<CMirtResultsDlg*>(pWidget);
+        if (pDialog)
+            pDialog->m_pCreateReport->click();
+        return pDialog != nullptr;
+    });
+    Action(ID_RUN)->trigger();
+    ASSERT_TRUE(WaitFor([&] { return QFileInfo::exists(QString::fromStdString(strReport)); }));
+    EXPECT_NE(ReadWholeFile(strReport).find("teh"), std::string::npos);
 }

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
@@ -37,13 +38,11 @@ protected:
     }
     // Answers the Select Folder dialog that is about to open.
     void WhenFolderDialogOpens(std::function<void(CFolderFilesDlg&)> answer) {
-        QTimer::singleShot(0, [answer] {
-            for (QWidget* pWidget : QApplication::topLevelWidgets())
-                if (auto* pDialog = qobject_cast<CFolderFilesDlg*>(pWidget))
-                    if (pDialog->isVisible()) {
-                        answer(*pDialog);
-                        return;
-                    }
+        AnswerWhenShown([answer](QWidget* pWidget) {
+            auto* pDialog = qobject_cast<CFolderFilesDlg*>(pWidget);
+            if (pDialog)
+                answer(*pDialog);
+            return pDialog != nullptr;
         });
     }
     std::vector<std::string> Paths() {
@@ -154,11 +153,15 @@ TEST_F(FileCommands, ADroppedFolderOpensSelectFolderOnItAndADroppedFileIsAdded) 
         dialog.accept();
     });
     Drop({folder, file, dir / "missing.txt"});
+    // The dialog opens once the drop has ended.
+    ASSERT_TRUE(WaitFor([&] { return !strShown.empty(); }));
     EXPECT_EQ(strShown, folder);
     EXPECT_EQ(app.m_strLastFolderPath, folder);
-    EXPECT_EQ(Paths(), (Strings{inside, file}));
+    // The dropped file comes first: the folder's files come with its dialog.
+    EXPECT_EQ(Paths(), (Strings{file, inside}));
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(Rows(), (Strings{"in.txt", "alone.txt"}));
+    ASSERT_TRUE(WaitFor([&] { return Rows().size() == 2; }));
+    EXPECT_EQ(Rows(), (Strings{"alone.txt", "in.txt"}));
 }
 
 TEST_F(FileCommands, ADropCarriesLocalPathsOnly) {
@@ -206,4 +209,19 @@ TEST_F(FileCommands, TheEditorIsTheVisualOneThenTheOtherInATerminalWhereNeeded) 
     qputenv("PATH", QByteArray::fromStdString(dir / "empty"));
     EXPECT_TRUE(EditorCommand("/p/a.c", "vi", "").isEmpty());
     qputenv("PATH", path);
+}
+
+TEST_F(FileCommands, SelectFolderWantsAFolderAndNamesItInFull) {
+    std::string a = dir.WriteFile("rel/a.txt", "");
+    CFolderFilesDlg dialog(app.m_parsers, *pDialogs, "", 0, "*.txt");
+    auto* pOk = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    EXPECT_FALSE(pOk->isEnabled());
+    std::string strOld = std::filesystem::current_path().string();
+    std::filesystem::current_path(dir.Path());
+    dialog.m_pFolderEdit->setText("rel/");
+    EXPECT_TRUE(pOk->isEnabled());
+    dialog.accept();
+    std::filesystem::current_path(strOld);
+    EXPECT_EQ(dialog.m_strFolderPath, dir / "rel");
+    EXPECT_EQ(dialog.m_files, Strings{a});
 }

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 
@@ -422,4 +423,98 @@ TEST_F(FindingCommands, ARightClickAsksForTheMenuOfWhatIsSelected) {
     QApplication::sendEvent(view.viewport(), &onBoth);
     EXPECT_EQ(asked, (std::vector<bool>{false, true}));
     view.m_bClosing = true;
+}
+
+TEST_F(FindingCommands, AnAddedSuggestionStaysWithItsFindingWhenTheSelectionMoves) {
+    engine.Reject("wrd", {"word"});
+    Add("a.txt", "1:teh 1:wrd\n");
+    Run();
+    Frame();
+    ExpandAll();
+    Select({"  teh 1:2"});
+    Action(ID_ADD_SUGGESTION)->trigger();
+    auto* pEdit = View().findChild<CSuggestionEdit*>();
+    ASSERT_NE(pEdit, nullptr);
+    pEdit->setText("typed");
+    // Find Next moves the selection while the box is open.
+    Frame().GetSearchBox()->setText("wrd");
+    Action(ID_FIND_NEXT)->trigger();
+    EXPECT_EQ(File(0)->m_errors[0]->m_suggestions.front(), "typed");
+    EXPECT_EQ(File(0)->m_errors[1]->m_suggestions, Strings{"word"});
+    ASSERT_TRUE(WaitFor([&] { return View().findChild<CSuggestionEdit*>() == nullptr; }));
+}
+
+TEST_F(FindingCommands, ARebuildUnderAnOpenEditKeepsTheTextAndEndsTheEdit) {
+    Add("a.txt", "1:teh\n");
+    Run();
+    Frame();
+    ExpandAll();
+    Select({"  teh 1:2"});
+    Action(ID_ADD_SUGGESTION)->trigger();
+    auto* pEdit = View().findChild<CSuggestionEdit*>();
+    ASSERT_NE(pEdit, nullptr);
+    pEdit->setText("tea");
+    View().Rebuild();
+    EXPECT_EQ(File(0)->m_errors[0]->m_suggestions.front(), "tea");
+    ASSERT_TRUE(WaitFor([&] { return View().findChild<CSuggestionEdit*>() == nullptr; }));
+    // No edit starts afterwards without the command.
+    View().edit(Model().index(RowOf("  teh 1:2"), CResultsModel::COLUMN_SUGGESTIONS));
+    EXPECT_EQ(View().findChild<CSuggestionEdit*>(), nullptr);
+}
+
+TEST_F(FindingCommands, ClosingDuringAnEditAsksToSaveWhatWasTyped) {
+    Add("a.txt", "1:teh\n");
+    Run();
+    Frame();
+    ExpandAll();
+    doc.SetModifiedFlag(false);
+    Select({"  teh 1:2"});
+    Action(ID_ADD_SUGGESTION)->trigger();
+    auto* pEdit = View().findChild<CSuggestionEdit*>();
+    ASSERT_NE(pEdit, nullptr);
+    pEdit->setText("tea");
+    app.Display().QueueAnswer(IDCANCEL);
+    EXPECT_FALSE(Frame().close());
+    EXPECT_EQ(app.Display().Messages(), Strings{"Save changes to Untitled?"});
+    EXPECT_EQ(File(0)->m_errors[0]->m_suggestions.front(), "tea");
+}
+
+TEST_F(FindingCommands, AChoiceWithTheMouseWakesUndoAndSaveChanges) {
+    Add("a.txt", "1:teh\n");
+    Run();
+    Frame();
+    ExpandAll();
+    EXPECT_FALSE(Action(ID_EDIT_UNDO)->isEnabled());
+    EXPECT_FALSE(Action(ID_SAVE_CHANGES)->isEnabled());
+    QRect cell = View().visualRect(Model().index(1, CResultsModel::COLUMN_SUGGESTIONS));
+    QTest::mouseClick(View().viewport(), Qt::LeftButton, {},
+                      QPoint(cell.left() + 2, cell.center().y()));
+    ASSERT_EQ(File(0)->m_errors[0]->m_nChosen, 0);
+    EXPECT_TRUE(Action(ID_EDIT_UNDO)->isEnabled());
+    EXPECT_TRUE(Action(ID_SAVE_CHANGES)->isEnabled());
+    EXPECT_TRUE(Frame().isWindowModified());
+}
+
+TEST_F(FindingCommands, TheFindingCommandsStayDuringARunAndTheProjectOnesWait) {
+    engine.Reject("hold", {"held"});
+    Add("a.txt", "1:teh\n");
+    Add("b.txt", "1:hold\n");
+    Run();
+    File(1)->m_tChecked = 0;
+    File(1)->m_nStatus = -1;
+    Frame();
+    ExpandAll();
+    Select({"  teh 1:2"});
+    HoldAt("hold");
+    Action(ID_RUN)->trigger();
+    ASSERT_TRUE(hold.WaitUntilHeld());
+    Select({"  teh 1:2"});
+    for (int nId :
+         {int(ID_IGNORE), int(ID_ADD_SUGGESTION), int(ID_REMOVE_FILE), int(ID_VIEW_DICTIONARY)})
+        EXPECT_TRUE(Action(nId)->isEnabled()) << nId;
+    for (int nId : {int(ID_SAVE_CHANGES), int(ID_OPTIONS), int(ID_SYNTAX_ASSOCIATIONS),
+                    int(ID_CREATE_REPORT)})
+        EXPECT_FALSE(Action(nId)->isEnabled()) << nId;
+    hold.Release();
+    CloseResults();
 }

@@ -52,7 +52,8 @@ TEST_F(CommandsDuringRun, FindingCommandsAndUndoWhileTheRunAppends) {
     ASSERT_TRUE(WaitFor([&] { return Model().GetSize() >= kFiles / 2; }));
     int nRounds = 0;
     bool bReleased = false;
-    while (!bEnded) {
+    // Bounded, so that a run that never ends fails the test instead of hanging it.
+    for (int nTurns = 0; !bEnded && nTurns < 1000000; ++nTurns) {
         QApplication::processEvents();
         Frame().OnCommand(ID_EXPAND_ALL);
         if (SelectAFinding()) {
@@ -68,6 +69,7 @@ TEST_F(CommandsDuringRun, FindingCommandsAndUndoWhileTheRunAppends) {
             hold.Release();
         }
     }
+    ASSERT_TRUE(WaitFor([&] { return bEnded; }));
     EXPECT_GE(nRounds, 1);
     std::lock_guard<std::recursive_mutex> lock(doc.GetLock());
     for (CSpellFile* pFile : doc.m_files) {

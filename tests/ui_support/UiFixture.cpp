@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
 #include <chrono>
 
@@ -103,4 +104,18 @@ std::string CScriptedDialogs::ChooseFolder(QWidget*, const std::string& strIniti
 
 std::string CScriptedDialogs::ChooseWordList(QWidget*) {
     return TakeFront(wordLists);
+}
+
+void AnswerWhenShown(const std::function<bool(QWidget*)>& answer) {
+    auto* pTimer = new QTimer(qApp);
+    pTimer->setInterval(0);
+    QObject::connect(pTimer, &QTimer::timeout, pTimer, [pTimer, answer] {
+        for (QWidget* pWidget : QApplication::topLevelWidgets())
+            if (pWidget->isVisible() && answer(pWidget)) {
+                pTimer->stop();
+                pTimer->deleteLater();
+                return;
+            }
+    });
+    pTimer->start();
 }

@@ -58,6 +58,10 @@ protected:
 // The message box that the window shows now, or null.
 class QMessageBox* OpenMessageBox();
 
+// Answers the first visible top-level widget of the type once it shows, looking again
+// at every turn of the event loop until it does.
+void AnswerWhenShown(const std::function<bool(QWidget*)>& answer);
+
 // File choosers that answer what the test queued (nothing: cancelled) and remember what
 // they were asked.
 class CScriptedDialogs : public CFileDialogs {
