@@ -1,7 +1,10 @@
 # Two entry points that do all the set-up on a fresh Debian machine:
 #   make run   - build mirt and check the bundled example
 #   make test  - build with AddressSanitizer and UndefinedBehaviorSanitizer and run
-#                every test, then the threading tests under ThreadSanitizer
+#                every test, then the threading tests under ThreadSanitizer, then a
+#                short run of each fuzz target
+# and for long fuzzing:
+#   make fuzz  - ten minutes of each fuzz target (FUZZ_SECONDS to change it)
 # and one for a desktop:
 #   make gui   - build mirt and open the window on the bundled example's project
 BUILD ?= build
@@ -10,7 +13,10 @@ TSAN_BUILD ?= build-tsan
 JOBS ?= $(shell nproc)
 GENERATOR := -G Ninja
 
-.PHONY: all deps build run gui screenshots test test-asan test-tsan clean
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 600
+
+.PHONY: all deps build run gui screenshots test test-asan test-tsan test-fuzz fuzz clean
 
 all: build
 
@@ -36,7 +42,7 @@ gui: build
 screenshots: build
 	tools/screenshots.sh $(BUILD) docs
 
-test: test-asan test-tsan
+test: test-asan test-tsan test-fuzz
 
 test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug \
@@ -52,5 +58,12 @@ test-tsan: deps
 	cmake --build $(TSAN_BUILD) -j $(JOBS) --target test_concurrency test_ui_concurrency
 	setarch $$(uname -m) -R ctest --test-dir $(TSAN_BUILD) --output-on-failure -L tsan
 
+# The fuzz targets need clang, which the script installs when it is missing.
+test-fuzz: deps
+	tools/fuzz.sh 30 $(FUZZ_BUILD)
+
+fuzz: deps
+	tools/fuzz.sh $(FUZZ_SECONDS) $(FUZZ_BUILD)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(FUZZ_BUILD)

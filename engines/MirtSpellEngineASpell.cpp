@@ -22,6 +22,11 @@ struct SEnumerationDeleter {
 };
 using ConfigPtr = std::unique_ptr<AspellConfig, SConfigDeleter>;
 
+// Aspell's suggestion search takes stack in proportion to the word and overflows it on
+// words of some megabytes (a line of data, a minified script); it has nothing to
+// offer for words far shorter than that.
+constexpr size_t kLongestSuggestedWord = 1000;
+
 // The folders of the Aspell folder, in the order they are given to Aspell.
 constexpr std::pair<const char*, const char*> kFolderKeys[] = {
     {"dict-dir", "Aspell/dict"},
@@ -81,7 +86,8 @@ int CMirtSpellEngineASpell::CheckWord(std::string strWord, std::vector<std::stri
     const char* pszWord = strWord.c_str();
     const int nLength = static_cast<int>(std::strlen(pszWord));
     // Anything but 1 is not accepted, Aspell's error value included.
-    if (aspell_speller_check(m_pSpeller.get(), pszWord, nLength) == 1)
+    if (aspell_speller_check(m_pSpeller.get(), pszWord, nLength) == 1 ||
+        static_cast<size_t>(nLength) > kLongestSuggestedWord)
         return 1;
     const AspellWordList* pList = aspell_speller_suggest(m_pSpeller.get(), pszWord, nLength);
     if (!pList)

@@ -1,6 +1,8 @@
 // Keyword lists: in-place binary search over CR LF text.
 #include "parsers/KeywordList.h"
 
+#include <algorithm>
+
 #include <array>
 #include <cstdint>
 #include <cstdio>
@@ -51,6 +53,13 @@ void CKeywordList::LoadFromResource(int nId) {
         m_pData = nullptr;
         m_nSize = 0;
     }
+}
+
+void CKeywordList::LoadFromText(std::string_view text) {
+    m_nSize = static_cast<uint32_t>(std::min<size_t>(text.size(), UINT32_MAX));
+    m_pOwned = std::make_unique_for_overwrite<char[]>(m_nSize == 0 ? 1 : m_nSize);
+    std::copy_n(text.data(), m_nSize, m_pOwned.get());
+    m_pData = m_pOwned.get();
 }
 
 bool CKeywordList::LoadFromFile(const std::string& strPath) {

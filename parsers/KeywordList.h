@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 // Ids of the built-in lists.
 constexpr int KEYWORDS_ENGLISH = 139;
@@ -27,6 +28,8 @@ public:
     void LoadFromResource(int nId);
     // Reads the whole file; false (and an empty list) when it cannot be read.
     [[nodiscard]] bool LoadFromFile(const std::string& strPath);
+    // Takes a copy of the text as the list.
+    void LoadFromText(std::string_view text);
 
     bool Find(const std::string& strWord) const;
     bool FindPrefix(const std::string& strWord) const;

@@ -85,6 +85,11 @@ bool CAtomicFileWriter::Open(const std::string& strTarget) {
     m_strTarget = bLink && realpath(strTarget.c_str(), resolved) ? resolved : strTarget;
     struct stat st {};
     bool bExists = stat(m_strTarget.c_str(), &st) == 0;
+    // Renaming over a device or a pipe would take it away from everyone else.
+    if (bExists && !S_ISREG(st.st_mode)) {
+        m_strError = "cannot replace " + m_strTarget + ": not a regular file";
+        return false;
+    }
     if (bExists && IsReadOnlyFile(m_strTarget)) {
         errno = EACCES;
         return Fail("cannot replace the read-only file " + m_strTarget);

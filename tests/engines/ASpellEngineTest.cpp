@@ -79,6 +79,16 @@ TEST_F(ASpellEngine, CorrectWordLeavesTheListAsItWas) {
     }
 }
 
+// Asking Aspell for suggestions on a word of megabytes overflows the stack.
+TEST_F(ASpellEngine, AHugeWordIsJudgedWithoutSuggestions) {
+    std::string strWord;
+    while (strWord.size() < 12'000'000)
+        strWord += "abcdefghij";
+    Lines suggestions = {"kept"};
+    EXPECT_EQ(engine.CheckWord(strWord, suggestions), 1);
+    EXPECT_EQ(suggestions, Lines{"kept"});
+}
+
 TEST_F(ASpellEngine, StoppedEngineAnswersNothingAndStopsAgain) {
     EXPECT_EQ(engine.Stop(), 1);
     Lines suggestions = {"kept"};

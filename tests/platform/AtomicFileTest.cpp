@@ -2,9 +2,11 @@
 // targets, and the owner and permissions the new file takes over.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,13 +25,39 @@ std::vector<std::string> Names(const CTempDir& dir) {
 
 TEST(AtomicFile, AFailedReplacementLeavesNoTemporaryFile) {
     CTempDir dir;
-    std::string strTarget = dir / "target";
-    std::filesystem::create_directory(strTarget);
+    std::string strTarget = dir.WriteFile("target", "old");
+    // A file size limit makes the write fail once the temporary file exists.
+    struct rlimit limit {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    struct rlimit small = limit;
+    small.rlim_cur = 4096;
+    auto previous = signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     std::string strError;
-    // A folder cannot be replaced by a file: the rename fails at the very end.
-    EXPECT_FALSE(WriteFileAtomically(strTarget, "text", strError));
-    EXPECT_NE(strError.find("cannot replace"), std::string::npos) << strError;
+    bool bWritten = WriteFileAtomically(strTarget, std::string(10000, 'x'), strError);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    signal(SIGXFSZ, previous);
+    EXPECT_FALSE(bWritten);
+    EXPECT_NE(strError.find("cannot write"), std::string::npos) << strError;
+    EXPECT_EQ(ReadWholeFile(strTarget), "old");
     EXPECT_EQ(Names(dir), std::vector<std::string>{"target"});
+}
+
+// Renaming over a pipe or a device would take it away from whoever else uses it.
+TEST(AtomicFile, ATargetThatIsNoRegularFileIsRefusedAndKept) {
+    CTempDir dir;
+    std::string strFolder = dir.MakeDir("folder");
+    std::string strPipe = dir / "pipe";
+    ASSERT_EQ(mkfifo(strPipe.c_str(), 0644), 0);
+    for (const std::string& strTarget : {strFolder, strPipe}) {
+        std::string strError;
+        EXPECT_FALSE(WriteFileAtomically(strTarget, "text", strError));
+        EXPECT_EQ(strError, "cannot replace " + strTarget + ": not a regular file");
+    }
+    struct stat st {};
+    ASSERT_EQ(lstat(strPipe.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    EXPECT_EQ(Names(dir), (std::vector<std::string>{"folder", "pipe"}));
 }
 
 TEST(AtomicFile, TemporaryFilesLeftByAKilledWriterGoWithTheNextReplacement) {

@@ -1,17 +1,32 @@
 // Program runner over fork/exec with pipes.
 #include "tests/support/Process.h"
 
+#include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
-void ReadBoth(int fdOut, int fdErr, std::string& out, std::string& err) {
+// Reads until both pipes close; false when the time limit came first.
+bool ReadBoth(int fdOut, int fdErr, std::string& out, std::string& err) {
     struct pollfd fds[2] = {{fdOut, POLLIN, 0}, {fdErr, POLLIN, 0}};
     int nOpen = 2;
     char buffer[4096];
-    while (nOpen > 0 && poll(fds, 2, -1) > 0) {
+    auto tEnd = std::chrono::steady_clock::now() + std::chrono::seconds(kProgramTimeLimitSeconds);
+    while (nOpen > 0) {
+        auto nLeft = std::chrono::duration_cast<std::chrono::milliseconds>(
+                         tEnd - std::chrono::steady_clock::now())
+                         .count();
+        int nReady = nLeft > 0 ? poll(fds, 2, static_cast<int>(nLeft)) : 0;
+        if (nReady == 0)
+            return false;
+        if (nReady < 0 && errno == EINTR)
+            continue;
+        if (nReady < 0)
+            return true;
         for (int i = 0; i < 2; ++i) {
             if (fds[i].fd < 0 || (fds[i].revents & (POLLIN | POLLHUP)) == 0)
                 continue;
@@ -24,6 +39,7 @@ void ReadBoth(int fdOut, int fdErr, std::string& out, std::string& err) {
             }
         }
     }
+    return true;
 }
 } // namespace
 
@@ -56,7 +72,10 @@ SProcessResult RunProgram(const std::string& strProgram, const std::vector<std::
     }
     close(pipeOut[1]);
     close(pipeErr[1]);
-    ReadBoth(pipeOut[0], pipeErr[0], result.strStdout, result.strStderr);
+    if (!ReadBoth(pipeOut[0], pipeErr[0], result.strStdout, result.strStderr)) {
+        result.bTimedOut = true;
+        kill(pid, SIGKILL);
+    }
     close(pipeOut[0]);
     close(pipeErr[0]);
     int status = 0;

@@ -10,7 +10,12 @@ struct SProcessResult {
     std::string strStdout;
     std::string strStderr;
     int nExitCode = -1; // -1 when the program did not end normally
+    bool bTimedOut = false;
 };
+
+// A program that runs longer than this is taken for hung and killed, so that a hang
+// fails its test instead of stalling the whole run.
+constexpr int kProgramTimeLimitSeconds = 600;
 
 // Runs the program with the arguments; env adds or replaces environment variables, and
 // takes out those given without a value.

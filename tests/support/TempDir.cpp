@@ -43,6 +43,13 @@ std::string ReadWholeFile(const std::string& strPath) {
     return text.str();
 }
 
+bool WriteWholeFile(const std::string& strPath, const std::string& strContent) {
+    std::ofstream out(strPath, std::ios::binary | std::ios::trunc);
+    out << strContent;
+    out.close();
+    return static_cast<bool>(out);
+}
+
 void SetFileTime(const std::string& strPath, long long tModified) {
     struct timeval times[2] = {{static_cast<time_t>(tModified), 0},
                                {static_cast<time_t>(tModified), 0}};

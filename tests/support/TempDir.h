@@ -24,4 +24,6 @@ private:
 };
 
 std::string ReadWholeFile(const std::string& strPath);
+// Replaces the file's content; false when it cannot be written.
+bool WriteWholeFile(const std::string& strPath, const std::string& strContent);
 void SetFileTime(const std::string& strPath, long long tModified);

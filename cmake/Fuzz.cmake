@@ -1,0 +1,27 @@
+# libFuzzer targets (clang only): -DMIRT_FUZZ=ON builds everything with the fuzzer's
+# coverage and AddressSanitizer, and one program per tests/fuzz/Fuzz*.cpp.
+#   tools/fuzz.sh [seconds per target]
+option(MIRT_FUZZ "Build the libFuzzer targets (needs clang)" OFF)
+if(MIRT_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "MIRT_FUZZ needs clang: CC=clang CXX=clang++")
+  endif()
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer -g)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+function(mirt_fuzz_targets)
+  if(NOT MIRT_FUZZ)
+    return()
+  endif()
+  file(GLOB targets CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/fuzz/Fuzz*.cpp)
+  list(FILTER targets EXCLUDE REGEX "FuzzSupport")
+  foreach(source IN LISTS targets)
+    get_filename_component(name ${source} NAME_WE)
+    string(TOLOWER ${name} target)
+    add_executable(${target} ${source} ${PROJECT_SOURCE_DIR}/tests/fuzz/FuzzSupport.cpp)
+    target_link_libraries(${target} PRIVATE mirt_core)
+    target_link_options(${target} PRIVATE -fsanitize=fuzzer)
+    mirt_warnings(${target})
+  endforeach()
+endfunction()
