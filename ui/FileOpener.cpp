@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 
 #include <cstdlib>
+#include <functional>
 
 namespace {
 // Editors that draw in a terminal and have no window of their own.
@@ -49,29 +50,34 @@ QStringList EditorCommand(const std::string& strPath, const char* pszVisual,
 }
 
 namespace {
-void StartEditor(const std::string& strPath) {
+bool StartEditor(const std::string& strPath) {
     QStringList command = EditorCommand(strPath, std::getenv("VISUAL"), std::getenv("EDITOR"));
     if (command.isEmpty())
-        return;
+        return false;
     QString strProgram = command.takeFirst();
-    QProcess::startDetached(strProgram, command);
+    return QProcess::startDetached(strProgram, command);
 }
 } // namespace
 
-void OpenFileInEditor(const std::string& strPath, QObject* pContext) {
+void OpenFileInEditor(const std::string& strPath, QObject* pContext,
+                      std::function<void()> onFailure) {
     auto* pOpener = new QProcess(pContext);
+    auto fallBack = [pOpener, strPath, onFailure] {
+        if (!StartEditor(strPath) && onFailure)
+            onFailure();
+        pOpener->deleteLater();
+    };
     QObject::connect(pOpener, &QProcess::finished, pOpener,
-                     [pOpener, strPath](int nExitCode, QProcess::ExitStatus status) {
+                     [pOpener, fallBack](int nExitCode, QProcess::ExitStatus status) {
                          if (status != QProcess::NormalExit || nExitCode != 0)
-                             StartEditor(strPath);
-                         pOpener->deleteLater();
+                             fallBack();
+                         else
+                             pOpener->deleteLater();
                      });
     QObject::connect(pOpener, &QProcess::errorOccurred, pOpener,
-                     [pOpener, strPath](QProcess::ProcessError error) {
-                         if (error != QProcess::FailedToStart)
-                             return;
-                         StartEditor(strPath);
-                         pOpener->deleteLater();
+                     [fallBack](QProcess::ProcessError error) {
+                         if (error == QProcess::FailedToStart)
+                             fallBack();
                      });
     pOpener->start("xdg-open", {QString::fromUtf8(strPath.c_str())});
 }

@@ -125,6 +125,7 @@ private:
     void OnAdvancedFilter();
     void OnHelpTopics();
     void OnSupport();
+    void OpenUrl(const QUrl& url);
 
     CMirtDoc& m_doc;
     CMirtAppContext& m_app;

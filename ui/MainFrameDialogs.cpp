@@ -72,19 +72,21 @@ void CMainFrame::OnHelpTopics() {
         m_app.MessageBox("Unable to open file " + strManual, MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    QUrl url = QUrl::fromLocalFile(QString::fromUtf8(strManual.c_str()));
-    if (m_urlOpener)
-        m_urlOpener(url);
-    else
-        QDesktopServices::openUrl(url);
+    OpenUrl(QUrl::fromLocalFile(QString::fromUtf8(strManual.c_str())));
 }
 
 void CMainFrame::OnSupport() {
-    QUrl url(kSupportAddress);
-    if (m_urlOpener)
-        m_urlOpener(url);
-    else
-        QDesktopServices::openUrl(url);
+    OpenUrl(QUrl(kSupportAddress));
+}
+
+// The desktop says so when it has no program for the address; without a word the
+// command would seem to do nothing.
+void CMainFrame::OpenUrl(const QUrl& url) {
+    bool bOpened = m_urlOpener ? m_urlOpener(url) : QDesktopServices::openUrl(url);
+    if (!bOpened)
+        m_app.MessageBox("Unable to open " + url.toDisplayString().toStdString() +
+                             "\nNo web browser was found.",
+                         MB_OK | MB_ICONEXCLAMATION);
 }
 
 void CMainFrame::OnApplicationActivated() {

@@ -327,12 +327,10 @@ std::vector<int> CMirtView::SelectedRows() const {
     return rows;
 }
 
-void CMirtView::SelectRow(int nRow, bool bAdd) {
+void CMirtView::SelectRow(int nRow) {
     QModelIndex index = m_pModel->index(nRow, 0);
-    auto flags = QItemSelectionModel::Select | QItemSelectionModel::Rows;
-    if (!bAdd)
-        flags |= QItemSelectionModel::Clear;
-    selectionModel()->select(index, flags);
+    selectionModel()->select(index,
+                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
 }
 

@@ -104,8 +104,8 @@ public:
     std::string SelectionStatusText() const;
     int FirstSelectedRow() const;
     std::vector<int> SelectedRows() const;
-    // Selects and focuses the row; the rows selected before stay when bAdd is set.
-    void SelectRow(int nRow, bool bAdd = false);
+    // Selects and focuses the row alone.
+    void SelectRow(int nRow);
     bool IsEmptyProject() const;
 
     CResultsModel& GetModel() const { return *m_pModel; }

@@ -193,10 +193,17 @@ void CMirtView::OnEditFile() {
     std::vector<std::string> files = GetSelectionState().files;
     if (files.size() != 1)
         return;
-    if (m_fileOpener)
+    if (m_fileOpener) {
         m_fileOpener(files.front());
-    else
-        OpenFileInEditor(files.front(), this);
+        return;
+    }
+    std::string strPath = files.front();
+    OpenFileInEditor(strPath, this, [this, strPath] {
+        m_app.MessageBox("Unable to open file " + strPath +
+                             "\nNo program to open it was found; set VISUAL or EDITOR to your "
+                             "editor.",
+                         MB_OK | MB_ICONEXCLAMATION);
+    });
 }
 
 void CMirtView::OnRemoveFiles() {
@@ -226,10 +233,15 @@ void CMirtView::SelectAfterRemoval(int nFirstRow) {
     scrollTo(m_pModel->index(nRow, 0));
 }
 
+// Steps on from the row the last step reached (the current row, when it is selected),
+// and moves the selection there: keeping the rows passed selected would turn the next
+// Delete or Ignore into one on all of them.
 void CMirtView::OnNextError(bool bForward) {
     int nStart = FirstSelectedRow();
     if (nStart < 0)
         return;
+    if (selectionModel()->isRowSelected(currentIndex().row(), QModelIndex()))
+        nStart = currentIndex().row();
     for (int i = nStart + (bForward ? 1 : -1); i >= 0 && i < m_pModel->GetSize();
          i += bForward ? 1 : -1) {
         if (m_pModel->GetItem(i)->IsErrorRow())
@@ -240,7 +252,7 @@ void CMirtView::OnNextError(bool bForward) {
             bHasErrors = m_pModel->GetFile(i)->HasErrors();
         }
         if (bHasErrors) {
-            SelectRow(i, true);
+            SelectRow(i);
             scrollTo(m_pModel->index(i, 0));
             return;
         }

@@ -2,6 +2,8 @@
 #include "ui/QtMessageDisplay.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QThread>
 
@@ -37,14 +39,43 @@ QMessageBox::Icon IconOf(unsigned nType) {
     }
 }
 
+// A Yes/No question has no way out but its two buttons, as on the platform it was made
+// for: Escape or the title bar's close would answer No, and to the backup question
+// that means writing the sources without one.
+class CQuestionBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void keyPressEvent(QKeyEvent* pEvent) override {
+        if (pEvent->key() == Qt::Key_Escape && pEvent->modifiers() == Qt::NoModifier) {
+            pEvent->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(pEvent);
+    }
+    void closeEvent(QCloseEvent* pEvent) override {
+        if (clickedButton() == nullptr)
+            pEvent->ignore();
+        else
+            QMessageBox::closeEvent(pEvent);
+    }
+};
+
 bool OnUserInterfaceThread() {
     return qApp != nullptr && QThread::currentThread() == qApp->thread();
 }
 } // namespace
 
-QMessageBox* MakeMessageBox(QWidget* pParent, const std::string& strText, unsigned nType) {
-    auto* pBox = new QMessageBox(IconOf(nType), QString::fromLatin1(kCaption),
-                                 QString::fromUtf8(strText.c_str()), ButtonsOf(nType), pParent);
+QMessageBox* MakeMessageBox(QWidget* pParent, const std::string& strText, unsigned nType,
+                            bool bAnswerRequired) {
+    QMessageBox* pBox = nullptr;
+    QString strCaption = QString::fromLatin1(kCaption);
+    QString strMessage = QString::fromUtf8(strText.c_str());
+    if (bAnswerRequired && (nType & 0x0F) == MB_YESNO)
+        pBox = new CQuestionBox(IconOf(nType), strCaption, strMessage, ButtonsOf(nType), pParent);
+    else
+        pBox = new QMessageBox(IconOf(nType), strCaption, strMessage, ButtonsOf(nType), pParent);
     pBox->setAttribute(Qt::WA_DeleteOnClose);
     return pBox;
 }
@@ -73,7 +104,7 @@ int CQtMessageDisplay::ShowMessage(const std::string& strText, unsigned nType, u
             return IDOK;
         return nButtons == MB_YESNO ? IDNO : IDCANCEL;
     }
-    QPointer<QMessageBox> pBox = MakeMessageBox(QApplication::activeWindow(), strText, nType);
+    QPointer<QMessageBox> pBox = MakeMessageBox(QApplication::activeWindow(), strText, nType, true);
     pBox->setAttribute(Qt::WA_DeleteOnClose, false);
     int nButton = pBox->exec();
     delete pBox;

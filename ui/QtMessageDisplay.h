@@ -7,7 +7,9 @@
 #include "platform/MessageDisplay.h"
 
 // A box for the text with the buttons and icon its type asks for, owned by the parent.
-QMessageBox* MakeMessageBox(QWidget* pParent, const std::string& strText, unsigned nType);
+// When an answer is required, a Yes/No box closes only through one of its buttons.
+QMessageBox* MakeMessageBox(QWidget* pParent, const std::string& strText, unsigned nType,
+                            bool bAnswerRequired = false);
 // The answer a button of such a box stands for (IDOK, IDYES ...).
 int AnswerOf(int nButton);
 

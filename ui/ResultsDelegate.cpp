@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "ui/DisplayText.h"
 #include "ui/HlsColour.h"
 #include "ui/ResultsModel.h"
 #include "ui/RowText.h"
@@ -14,18 +15,29 @@
 namespace {
 constexpr int kSelectedLuminance = 182;
 
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+int TextWidth(const QFontMetrics& metrics, const std::string& text) {
+    return metrics.horizontalAdvance(DisplayText(text));
 }
 
-int TextWidth(const QFontMetrics& metrics, const std::string& text) {
-    return metrics.horizontalAdvance(FromUtf8(text));
+// The shortest end of the text that fits the width, cut between characters.
+QString TailThatFits(const QFontMetrics& metrics, const QString& text, int nWidth) {
+    qsizetype nLow = 0, nHigh = text.size(); // the tail from nHigh always fits
+    while (nLow < nHigh) {
+        qsizetype nMiddle = nLow + (nHigh - nLow) / 2;
+        if (metrics.horizontalAdvance(text.mid(nMiddle)) <= nWidth)
+            nHigh = nMiddle;
+        else
+            nLow = nMiddle + 1;
+    }
+    if (nHigh < text.size() && text[nHigh].isLowSurrogate())
+        ++nHigh;
+    return text.mid(nHigh);
 }
 
 // Draws the text from x on the row's middle line and returns where it ends.
 int DrawAt(QPainter* pPainter, const QRect& area, int x, const std::string& text,
            const QColor& colour) {
-    QString qText = FromUtf8(text);
+    QString qText = DisplayText(text);
     int nWidth = pPainter->fontMetrics().horizontalAdvance(qText);
     pPainter->setPen(colour);
     QRect rect(x, area.top(), nWidth + 1, area.height());
@@ -75,7 +87,7 @@ void CResultsDelegate::setEditorData(QWidget* pEditor, const QModelIndex& index)
     const auto* pModel = qobject_cast<const CResultsModel*>(index.model());
     auto* pEdit = qobject_cast<CSuggestionEdit*>(pEditor);
     if (pModel && pEdit && index.row() < pModel->GetSize())
-        pEdit->setText(FromUtf8(pModel->FindingView(index.row()).strWord));
+        pEdit->setText(DisplayText(pModel->FindingView(index.row()).strWord));
 }
 
 void CResultsDelegate::updateEditorGeometry(QWidget* pEditor, const QStyleOptionViewItem& option,
@@ -97,8 +109,7 @@ void CResultsDelegate::paint(QPainter* pPainter, const QStyleOptionViewItem& opt
                                   : option.palette.color(QPalette::Base);
     pPainter->fillRect(option.rect, background);
     if (pModel->GetItem(index.row())->IsErrorRow()) {
-        PaintFindingCell(pPainter, option, index.column(), pModel->FindingView(index.row()),
-                         background);
+        PaintFindingCell(pPainter, option, index.column(), pModel->FindingView(index.row()));
     } else if (index.column() == 0) {
         PaintFileRow(pPainter, option, pModel->FileView(index.row()));
     }
@@ -142,8 +153,7 @@ void CResultsDelegate::PaintExpander(QPainter* pPainter, const QRect& box, const
 }
 
 void CResultsDelegate::PaintFindingCell(QPainter* pPainter, const QStyleOptionViewItem& option,
-                                        int nColumn, const SFindingRowView& finding,
-                                        const QColor& background) const {
+                                        int nColumn, const SFindingRowView& finding) const {
     if (nColumn == CResultsModel::COLUMN_LINE || nColumn == CResultsModel::COLUMN_POS) {
         QRect area = option.rect.adjusted(3, 0, -3, 0);
         QString text =
@@ -152,15 +162,14 @@ void CResultsDelegate::PaintFindingCell(QPainter* pPainter, const QStyleOptionVi
         pPainter->drawText(area, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
                            pPainter->fontMetrics().elidedText(text, Qt::ElideRight, area.width()));
     } else if (nColumn == CResultsModel::COLUMN_ERROR) {
-        PaintContext(pPainter, option, option.rect.adjusted(5, 0, -3, 0), finding, background);
+        PaintContext(pPainter, option, option.rect.adjusted(5, 0, -3, 0), finding);
     } else {
         PaintSuggestions(pPainter, option, option.rect.adjusted(5, 0, -5, 0), finding);
     }
 }
 
 void CResultsDelegate::PaintContext(QPainter* pPainter, const QStyleOptionViewItem& option,
-                                    const QRect& area, const SFindingRowView& finding,
-                                    const QColor& background) const {
+                                    const QRect& area, const SFindingRowView& finding) const {
     const QFontMetrics metrics = pPainter->fontMetrics();
     auto measure = [&](const std::string& text) { return TextWidth(metrics, text); };
     SLineParts parts = SplitLine(finding.strLine, finding.nPos, finding.strWord.size());
@@ -171,16 +180,15 @@ void CResultsDelegate::PaintContext(QPainter* pPainter, const QStyleOptionViewIt
     const QColor normal = Colour(ERowColour::Normal, option.palette);
     int x = area.left();
     if (layout.bCut) {
-        // Right-aligned, so the end next to the word stays in sight.
+        // "..." and then as much of the part's end as fits whole, right-aligned so the
+        // end next to the word stays in sight; no half glyph shows beside the dots.
         QRect before(x, area.top(), layout.nBeforeWidth, area.height());
-        pPainter->setClipRect(before.intersected(area));
-        pPainter->setPen(normal);
-        pPainter->drawText(before, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
-                           FromUtf8(parts.strBefore));
-        QRect dots(x, area.top(), measure("..."), area.height());
-        pPainter->fillRect(dots, background);
+        int nDots = measure("...");
+        QString tail =
+            TailThatFits(metrics, DisplayText(parts.strBefore), layout.nBeforeWidth - nDots);
         DrawAt(pPainter, area, x, "...", normal);
-        pPainter->setClipRect(area);
+        pPainter->setPen(normal);
+        pPainter->drawText(before, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, tail);
         x += layout.nBeforeWidth;
     } else {
         x = DrawAt(pPainter, area, x, parts.strBefore, normal);

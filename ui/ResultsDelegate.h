@@ -34,9 +34,9 @@ private:
     void PaintExpander(QPainter* pPainter, const QRect& box, const QPalette& palette,
                        bool bExpanded) const;
     void PaintFindingCell(QPainter* pPainter, const QStyleOptionViewItem& option, int nColumn,
-                          const SFindingRowView& finding, const QColor& background) const;
+                          const SFindingRowView& finding) const;
     void PaintContext(QPainter* pPainter, const QStyleOptionViewItem& option, const QRect& area,
-                      const SFindingRowView& finding, const QColor& background) const;
+                      const SFindingRowView& finding) const;
     void PaintSuggestions(QPainter* pPainter, const QStyleOptionViewItem& option, const QRect& area,
                           const SFindingRowView& finding) const;
 };

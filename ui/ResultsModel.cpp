@@ -4,13 +4,10 @@
 #include <mutex>
 
 #include "project/MirtDoc.h"
+#include "ui/DisplayText.h"
 
 namespace {
 using CLock = std::lock_guard<std::recursive_mutex>;
-
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::string TrimmedLine(const SFindingRowView& finding) {
     SLineParts parts = SplitLine(finding.strLine, finding.nPos, finding.strWord.size());
@@ -32,14 +29,26 @@ int CResultsModel::columnCount(const QModelIndex& parent) const {
 QVariant CResultsModel::data(const QModelIndex& index, int nRole) const {
     if (!index.isValid() || index.row() >= GetSize())
         return {};
-    if (nRole == Qt::DisplayRole || nRole == Qt::AccessibleTextRole)
+    if (nRole == Qt::DisplayRole)
         return CellText(index.row(), index.column());
+    if (nRole == Qt::AccessibleTextRole)
+        return SpokenText(index.row(), index.column());
     return {};
+}
+
+QString CResultsModel::SpokenText(int nRow, int nColumn) const {
+    if (!GetItem(nRow)->IsErrorRow())
+        return nColumn == COLUMN_LINE ? DisplayText(SpokenFileRow(FileView(nRow))) : QString();
+    if (nColumn == COLUMN_ERROR)
+        return DisplayText(SpokenContext(FindingView(nRow)));
+    if (nColumn == COLUMN_SUGGESTIONS)
+        return DisplayText(SpokenSuggestions(FindingView(nRow)));
+    return CellText(nRow, nColumn);
 }
 
 QString CResultsModel::CellText(int nRow, int nColumn) const {
     if (!GetItem(nRow)->IsErrorRow())
-        return nColumn == COLUMN_LINE ? FromUtf8(FileRowText(FileView(nRow))) : QString();
+        return nColumn == COLUMN_LINE ? DisplayText(FileRowText(FileView(nRow))) : QString();
     SFindingRowView finding = FindingView(nRow);
     switch (nColumn) {
     case COLUMN_LINE:
@@ -47,9 +56,9 @@ QString CResultsModel::CellText(int nRow, int nColumn) const {
     case COLUMN_POS:
         return QString::number(finding.nPos);
     case COLUMN_ERROR:
-        return FromUtf8(TrimmedLine(finding));
+        return DisplayText(TrimmedLine(finding));
     default:
-        return FromUtf8(JoinSuggestions(finding.suggestions));
+        return DisplayText(JoinSuggestions(finding.suggestions));
     }
 }
 

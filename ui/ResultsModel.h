@@ -52,6 +52,8 @@ public:
 
 private:
     QString CellText(int nRow, int nColumn) const;
+    // The cell as a screen reader reads it: what the colours tell the eye, in words.
+    QString SpokenText(int nRow, int nColumn) const;
     // A run sends two notifications per file, each looking its file row up by path;
     // the index follows every change of the rows.
     void IndexFileRows();

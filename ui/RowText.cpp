@@ -80,6 +80,25 @@ std::string JoinSuggestions(const std::vector<std::string>& suggestions) {
     return text;
 }
 
+std::string SpokenFileRow(const SFileRowView& file) {
+    std::string text = FileRowText(file);
+    if (file.nSpelling + file.nProfanity > 0)
+        text += file.bExpanded ? ", expanded" : ", collapsed";
+    return text;
+}
+
+std::string SpokenContext(const SFindingRowView& finding) {
+    SLineParts parts = SplitLine(finding.strLine, finding.nPos, finding.strWord.size());
+    return "'" + finding.strWord + "' in: " + parts.strBefore + parts.strWord + parts.strAfter;
+}
+
+std::string SpokenSuggestions(const SFindingRowView& finding) {
+    std::string text = JoinSuggestions(finding.suggestions);
+    if (finding.nChosen >= 0 && static_cast<size_t>(finding.nChosen) < finding.suggestions.size())
+        text += "; chosen: " + finding.suggestions[static_cast<size_t>(finding.nChosen)];
+    return text;
+}
+
 SContextLayout LayoutContext(int nWidth, int nBefore, int nWord, int nAfter) {
     int nTwoFifths = nWidth * 2 / 5;
     if (nBefore + nWord + nAfter <= nWidth || nBefore <= nTwoFifths)

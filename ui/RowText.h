@@ -57,6 +57,12 @@ struct SLineParts {
 SLineParts SplitLine(const std::string& strLine, int32_t nPos, size_t nWordLength);
 std::string JoinSuggestions(const std::vector<std::string>& suggestions);
 
+// What a screen reader reads where the eye reads colours: the word found, the chosen
+// suggestion, and whether a file's findings are shown.
+std::string SpokenFileRow(const SFileRowView& file);
+std::string SpokenContext(const SFindingRowView& finding);
+std::string SpokenSuggestions(const SFindingRowView& finding);
+
 // How the part before the word is fitted into the column: when the three parts do not
 // fit and the part before takes more than two fifths, it is cut on its left and
 // drawn right-aligned in nBeforeWidth, with "..." over its left end.

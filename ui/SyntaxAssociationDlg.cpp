@@ -83,6 +83,10 @@ CSyntaxAssociationDlg::CSyntaxAssociationDlg(CMirtParsers& parsers, QWidget* pPa
     }
     m_pList->header()->resizeSection(0, kColumnWidth);
     FitFileTypes();
+    // The list takes the focus, which marks its first row; that row is then the selected
+    // one too, so that Edit does what the marked row suggests.
+    if (m_pList->topLevelItemCount() > 0)
+        m_pList->setCurrentItem(m_pList->topLevelItem(0));
 
     m_pEdit = new QPushButton("&Edit");
     m_pEdit->setWhatsThis("Edits the file types of the selected syntax.");

@@ -197,6 +197,9 @@ TEST_F(Dialogs, SyntaxAssociationsResetThenCancelChangesNothing) {
     EXPECT_EQ(ListRows(dialog.m_pList), Strings{"|txt text"});
     EXPECT_EQ(dialog.m_pList->headerItem()->text(0), "Syntax");
     EXPECT_EQ(dialog.m_pList->headerItem()->text(1), "File Types");
+    // The row marked at the start is the one Edit works on.
+    ASSERT_EQ(dialog.m_pList->selectedItems().size(), 1);
+    EXPECT_EQ(dialog.m_pList->selectedItems()[0], dialog.m_pList->topLevelItem(0));
     dialog.OnReset();
     EXPECT_EQ(ListRows(dialog.m_pList), Strings{"|"});
     dialog.reject();
@@ -407,6 +410,19 @@ TEST(Help, AMissingManualIsSaidSo) {
     frame.OnCommand(ID_HELP_TOPICS);
     EXPECT_EQ(app.Display().Messages(),
               std::vector<std::string>{"Unable to open file /nonexistent/docs/manual/index.html"});
+}
+
+TEST(Help, WithoutABrowserTheUserIsTold) {
+    CTestApp app(std::string(MIRT_BINARY_DIR) + "/");
+    CMirtDoc doc(app);
+    doc.OnNewDocument();
+    CRecentFileList recent;
+    CMainFrame frame(doc, app, recent);
+    frame.SetUrlOpener([](const QUrl&) { return false; });
+    frame.OnCommand(ID_SUPPORT);
+    ASSERT_EQ(app.Display().Messages().size(), 1u);
+    EXPECT_EQ(app.Display().Messages()[0],
+              "Unable to open https://www.halvenik.com/mirtora/\nNo web browser was found.");
 }
 
 TEST_F(Dialogs, AddUpdateSelectsTheFirstRowOfTheEditedWord) {

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QUrl>
 
@@ -209,6 +210,23 @@ TEST_F(FileCommands, TheEditorIsTheVisualOneThenTheOtherInATerminalWhereNeeded) 
     qputenv("PATH", QByteArray::fromStdString(dir / "empty"));
     EXPECT_TRUE(EditorCommand("/p/a.c", "vi", "").isEmpty());
     qputenv("PATH", path);
+}
+
+// Neither the desktop's opener nor an editor: the command says so instead of nothing.
+TEST_F(FileCommands, WithoutAnyProgramToOpenTheFileTheUserIsTold) {
+    QByteArray path = qgetenv("PATH"), visual = qgetenv("VISUAL"), editor = qgetenv("EDITOR");
+    qputenv("PATH", QByteArray::fromStdString(dir / "empty"));
+    qunsetenv("VISUAL");
+    qunsetenv("EDITOR");
+    bool bFailed = false;
+    QObject context;
+    OpenFileInEditor(dir / "a.c", &context, [&bFailed] { bFailed = true; });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return bFailed; }, 60000));
+    qputenv("PATH", path);
+    if (!visual.isNull())
+        qputenv("VISUAL", visual);
+    if (!editor.isNull())
+        qputenv("EDITOR", editor);
 }
 
 TEST_F(FileCommands, SelectFolderWantsAFolderAndNamesItInFull) {

@@ -331,21 +331,29 @@ TEST_F(FindingCommands, AfterRemovingTheLastRowsNoRowMayBeLeftToSelect) {
     EXPECT_TRUE(View().SelectedRows().empty());
 }
 
-TEST_F(FindingCommands, NextAndPreviousErrorStepToFilesWithFindings) {
+// Each press steps on from the row it reached, and the selection moves with it.
+TEST_F(FindingCommands, NextAndPreviousErrorStepFromFileToFileWithFindings) {
     Add("a.txt", "1:teh\n");
     Add("b.txt", "");
     Add("c.txt", "1:teh\n");
+    Add("d.txt", "1:teh\n");
     Run();
     Frame();
     EXPECT_FALSE(Action(ID_NEXT_ERROR)->isEnabled());
     Select({"a.txt"});
     EXPECT_TRUE(Action(ID_NEXT_ERROR)->isEnabled());
     Action(ID_NEXT_ERROR)->trigger();
-    EXPECT_EQ(View().SelectedRows(), (std::vector<int>{0, 2}));
-    Select({"c.txt"});
+    EXPECT_EQ(View().SelectedRows(), std::vector<int>{2});
+    Action(ID_NEXT_ERROR)->trigger();
+    EXPECT_EQ(View().SelectedRows(), std::vector<int>{3});
+    EXPECT_EQ(View().currentIndex().row(), 3);
+    // Past the last file with findings nothing moves.
+    Action(ID_NEXT_ERROR)->trigger();
+    EXPECT_EQ(View().SelectedRows(), std::vector<int>{3});
     Action(ID_PREVIOUS_ERROR)->trigger();
-    EXPECT_EQ(View().SelectedRows(), (std::vector<int>{0, 2}));
-    Select({"a.txt"});
+    EXPECT_EQ(View().SelectedRows(), std::vector<int>{2});
+    Action(ID_PREVIOUS_ERROR)->trigger();
+    EXPECT_EQ(View().SelectedRows(), std::vector<int>{0});
     Action(ID_PREVIOUS_ERROR)->trigger();
     EXPECT_EQ(View().SelectedRows(), std::vector<int>{0});
 }
@@ -418,7 +426,8 @@ TEST_F(FindingCommands, ARightClickAsksForTheMenuOfWhatIsSelected) {
     view.SelectRow(1);
     QContextMenuEvent onFinding(QContextMenuEvent::Mouse, QPoint(10, 10), QPoint(10, 10));
     QApplication::sendEvent(view.viewport(), &onFinding);
-    view.SelectRow(0, true);
+    view.selectionModel()->select(view.GetModel().index(0, 0),
+                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
     QContextMenuEvent onBoth(QContextMenuEvent::Mouse, QPoint(10, 10), QPoint(10, 10));
     QApplication::sendEvent(view.viewport(), &onBoth);
     EXPECT_EQ(asked, (std::vector<bool>{false, true}));
@@ -493,6 +502,11 @@ TEST_F(FindingCommands, AChoiceWithTheMouseWakesUndoAndSaveChanges) {
     EXPECT_TRUE(Action(ID_EDIT_UNDO)->isEnabled());
     EXPECT_TRUE(Action(ID_SAVE_CHANGES)->isEnabled());
     EXPECT_TRUE(Frame().isWindowModified());
+    // A second click takes the choice back, and with it the change to save.
+    QTest::mouseClick(View().viewport(), Qt::LeftButton, {},
+                      QPoint(cell.left() + 2, cell.center().y()));
+    ASSERT_EQ(File(0)->m_errors[0]->m_nChosen, -1);
+    EXPECT_FALSE(Action(ID_SAVE_CHANGES)->isEnabled());
 }
 
 TEST_F(FindingCommands, TheFindingCommandsStayDuringARunAndTheProjectOnesWait) {

@@ -34,6 +34,29 @@ TEST(QtMessageDisplay, AQuestionReturnsTheButtonPressed) {
     EXPECT_EQ(display.ShowMessage("Save?", MB_YESNOCANCEL | MB_ICONEXCLAMATION), IDCANCEL);
 }
 
+// Escape or closing the window would answer No; the backup question must be answered.
+TEST(QtMessageDisplay, AYesNoQuestionIsAnsweredOnlyByItsButtons) {
+    CQtMessageDisplay display;
+    bool bStillOpen = false;
+    QTimer::singleShot(0, [&bStillOpen] {
+        QMessageBox* pBox = OpenMessageBox();
+        if (!pBox)
+            return;
+        QTest::keyClick(pBox, Qt::Key_Escape);
+        pBox->close();
+        bStillOpen = pBox->isVisible();
+        pBox->button(QMessageBox::Yes)->click();
+    });
+    EXPECT_EQ(display.ShowMessage("Back up?", MB_YESNO | MB_ICONQUESTION), IDYES);
+    EXPECT_TRUE(bStillOpen);
+    // Boxes with a Cancel button keep Escape for it.
+    QTimer::singleShot(0, [] {
+        if (QMessageBox* pBox = OpenMessageBox())
+            QTest::keyClick(pBox, Qt::Key_Escape);
+    });
+    EXPECT_EQ(display.ShowMessage("Save?", MB_YESNOCANCEL), IDCANCEL);
+}
+
 TEST(QtMessageDisplay, EachTypeHasItsButtonsAndIcon) {
     std::unique_ptr<QMessageBox> pBox(
         MakeMessageBox(nullptr, "text", MB_YESNOCANCEL | MB_ICONEXCLAMATION));

@@ -13,6 +13,7 @@
 
 #include "project/ResultFilter.h"
 #include "tests/ui_support/UiFixture.h"
+#include "ui/DisplayText.h"
 #include "ui/MirtResultsDlg.h"
 #include "ui/MirtView.h"
 #include "ui/ResultsModel.h"
@@ -82,21 +83,38 @@ protected:
 };
 } // namespace
 
-TEST_F(ResultsView, RowsExposeWhatTheyShowToScreenReaders) {
+// The word found and the suggestion chosen are told by colour on screen, and in words
+// to a screen reader; so is whether a file's findings are shown.
+TEST_F(ResultsView, RowsTellScreenReadersWhatTheirColoursShow) {
     CheckedProject();
     File(0)->m_bReadOnly = 1;
     Expand("a.txt");
+    File(0)->m_errors[1]->m_nChosen = 1;
     EXPECT_EQ(Rows(),
               (Strings{"a.txt", "  teh 1:2", "  teh 1:8", "  teh 2:2", "b.txt", "c.txt", "d.txt"}));
-    EXPECT_EQ(Cell(0, 0), File(0)->m_strPath + " (Read-only) - 3 errors");
+    EXPECT_EQ(Cell(0, 0), File(0)->m_strPath + " (Read-only) - 3 errors, expanded");
     EXPECT_EQ(Cell(0, 1), "");
     EXPECT_EQ(Cell(1, 0), "1");
     EXPECT_EQ(Cell(2, 1), "8");
-    EXPECT_EQ(Cell(2, 2), "1:teh 2:teh");
-    EXPECT_EQ(Cell(2, 3), "the, ten");
-    EXPECT_EQ(Cell(4, 0), File(1)->m_strPath + " - 1 bad word");
+    EXPECT_EQ(Cell(2, 2), "'teh' in: 1:teh 2:teh");
+    EXPECT_EQ(Cell(2, 3), "the, ten; chosen: ten");
+    EXPECT_EQ(Cell(1, 3), "the, ten");
+    EXPECT_EQ(Cell(4, 0), File(1)->m_strPath + " - 1 bad word, collapsed");
     EXPECT_EQ(Cell(6, 0), File(3)->m_strPath);
     EXPECT_EQ(Model().headerData(2, Qt::Horizontal).toString(), "Spelling error");
+    // What the eye sees stays the line and the list.
+    EXPECT_EQ(Model().data(Model().index(2, 2)).toString().toStdString(), "1:teh 2:teh");
+    EXPECT_EQ(Model().data(Model().index(2, 3)).toString().toStdString(), "the, ten");
+}
+
+// A source in a legacy encoding reads as written, not as replacement marks.
+TEST_F(ResultsView, BytesThatAreNoUtf8ShowAsLatin1) {
+    engine.Reject("caf\xE9", {"cafe"});
+    Add("a.txt", "1:caf\xE9\n");
+    Run();
+    Expand("a.txt");
+    EXPECT_EQ(Model().data(Model().index(1, 2)).toString(), QString::fromUtf8("1:caf\u00e9"));
+    EXPECT_EQ(DisplayText("na\xC3\xAFve"), QString::fromUtf8("na\u00efve"));
 }
 
 TEST_F(ResultsView, FileRowsAreFoundByPathAfterRowsCameAndWent) {

@@ -95,8 +95,14 @@ void CFrameTest::Select(const Strings& rows) {
     for (const std::string& strRow : rows) {
         int nRow = RowOf(strRow);
         EXPECT_GE(nRow, 0) << strRow;
-        if (nRow >= 0)
-            View().SelectRow(nRow, !bFirst);
+        if (nRow < 0)
+            continue;
+        QModelIndex index = Model().index(nRow, 0);
+        auto flags = QItemSelectionModel::Select | QItemSelectionModel::Rows;
+        if (bFirst)
+            flags |= QItemSelectionModel::Clear;
+        View().selectionModel()->select(index, flags);
+        View().selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
         bFirst = false;
     }
 }
