@@ -6,6 +6,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-30}
 build=${2:-$root/build-fuzz}
+# Absolute, since the targets run from their work folder.
+build=$(mkdir -p "$build" && cd "$build" && pwd)
 # libFuzzer comes with the compiler runtime of clang's own version.
 install() {
   local sudo=""
