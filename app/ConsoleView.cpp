@@ -25,7 +25,8 @@ std::string FormatRunSummary(const SCheckStats& stats) {
     return buffer;
 }
 
-CConsoleView::CConsoleView(CMirtDoc& doc, CMirtAppContext& app) : m_doc(doc), m_app(app) {
+CConsoleView::CConsoleView(CMirtDoc& doc, CMirtAppContext& app, bool bListFiles)
+    : m_doc(doc), m_app(app), m_bListFiles(bListFiles) {
     m_doc.AddView(this);
 }
 
@@ -50,10 +51,13 @@ void CConsoleView::OnRunSkipped(ERunSkipped eReason) {
 
 // The path, then whatever the check of the file shows, then the end of the line.
 void CConsoleView::OnFileBegun(const std::string& strPath) {
-    ConsoleWrite(strPath);
+    if (m_bListFiles)
+        ConsoleWrite(strPath);
 }
 
 void CConsoleView::OnFileResult(const SFileResult& result) {
+    if (!m_bListFiles)
+        return;
     if (result.eOutcome == SFileResult::NoParser)
         ConsoleWrite(" - No parser found");
     else if (result.eOutcome == SFileResult::Checked)

@@ -14,7 +14,9 @@ class CMirtDoc;
 
 class CConsoleView : public CMirtDocView {
 public:
-    CConsoleView(CMirtDoc& doc, CMirtAppContext& app);
+    // bListFiles: a line per file as it is checked (not when standard output carries a
+    // machine-read format).
+    CConsoleView(CMirtDoc& doc, CMirtAppContext& app, bool bListFiles = true);
     ~CConsoleView() override;
 
     void PostNotification(SViewNotification notification) override;
@@ -31,6 +33,7 @@ private:
 
     CMirtDoc& m_doc;
     CMirtAppContext& m_app;
+    bool m_bListFiles;
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::deque<SViewNotification> m_queue;

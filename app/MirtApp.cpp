@@ -2,11 +2,15 @@
 #include "app/MirtApp.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
 
 #include "app/ConsoleView.h"
+#include "app/FindingsFormat.h"
 #include "app/MirtCommandLineInfo.h"
 #include "app/Usage.h"
 #include "engines/MirtSpellEngines.h"
@@ -61,12 +65,26 @@ bool CMirtApp::InitInstance(int argc, const char* const* argv) {
 }
 
 bool CMirtApp::ApplyCommandLine(const CMirtCommandLineInfo& cmdInfo) {
-    if (cmdInfo.m_bHelp || (cmdInfo.m_bConsole && cmdInfo.m_strFileName.empty())) {
+    for (const std::string& strSwitch : cmdInfo.m_unknownSwitches)
+        ConsoleWriteError("mirt: unknown switch " + strSwitch + " (ignored)\n");
+    if (cmdInfo.m_bHelp ||
+        (cmdInfo.m_bConsole && cmdInfo.m_strFileName.empty() && !cmdInfo.m_bVersion)) {
         ConsoleWrite(g_pszUsageText);
         ConsoleFlush();
         return Fail(cmdInfo.m_bHelp ? EXIT_CODE_OK : EXIT_CODE_USAGE);
     }
+    if (cmdInfo.m_bVersion) {
+        ConsoleWrite("mirt 3.10\n");
+        ConsoleFlush();
+        return Fail(EXIT_CODE_OK);
+    }
     if (cmdInfo.m_bConsole) {
+        std::string strError;
+        if (!ReadBatchOptions(cmdInfo, m_batch, strError)) {
+            ConsoleWriteError(strError);
+            return Fail(EXIT_CODE_USAGE);
+        }
+        SetConsoleTextToStandardError(m_batch.eFormat != EOutputFormat::Classic);
         m_bConsole = 1;
         m_strOutputPath = cmdInfo.m_strOutputPath;
         m_bUpdate = cmdInfo.m_bUpdate;
@@ -78,8 +96,47 @@ bool CMirtApp::ApplyCommandLine(const CMirtCommandLineInfo& cmdInfo) {
 
 bool CMirtApp::ProcessShellCommand(const CMirtCommandLineInfo& cmdInfo) {
     m_pDoc = std::make_unique<CMirtDoc>(*this);
-    if (!OpenOrCreateProject(cmdInfo) || !AddFolders(cmdInfo))
-        return Fail(EXIT_CODE_FAILED);
+    if (!OpenOrCreateProject(cmdInfo) || !AddFolders(cmdInfo) || !ApplyBatchOptions())
+        return Fail(m_batch.bExitCode ? EXIT_CODE_NOT_DONE : EXIT_CODE_FAILED);
+    return true;
+}
+
+// The categories for this run, stored in the project: a file checked with other
+// options is checked again by the run. Listed words are ignored in every category.
+bool CMirtApp::ApplyBatchOptions() {
+    if (!m_bConsole)
+        return true;
+    int32_t nOptions = ApplyCategories(m_pDoc->m_options.m_nCheckOptions, m_batch);
+    if (nOptions != m_pDoc->m_options.m_nCheckOptions) {
+        m_pDoc->m_options.m_nCheckOptions = nOptions;
+        m_pDoc->SetModifiedFlag();
+    }
+    return m_batch.strWordsFile.empty() || IgnoreListedWords(m_batch.strWordsFile);
+}
+
+// One word a line; "#" starts a comment, blanks around a word do not count.
+bool CMirtApp::IgnoreListedWords(const std::string& strPath) {
+    std::ifstream in(strPath);
+    if (!in) {
+        ConsoleWriteError("mirt: cannot read word list " + strPath + ": " + std::strerror(errno) +
+                          "\n");
+        return false;
+    }
+    std::string strLine;
+    while (std::getline(in, strLine)) {
+        strLine = strLine.substr(0, strLine.find('#'));
+        size_t nStart = strLine.find_first_not_of(" \t\r");
+        if (nStart == std::string::npos)
+            continue;
+        std::string strWord =
+            strLine.substr(nStart, strLine.find_last_not_of(" \t\r") + 1 - nStart);
+        for (int32_t nCategory : {1, 2, 4}) {
+            std::string strValue;
+            if (!m_pDoc->m_dictionary.LookupReplacement(strWord, nCategory, strValue) ||
+                strValue != "<ignore>")
+                m_pDoc->IgnoreAllWord(strWord, nCategory);
+        }
+    }
     return true;
 }
 
@@ -135,9 +192,40 @@ int CMirtApp::Run() {
         return m_nExitCode;
     if (!m_bConsole)
         return RunMainWindow(*m_pDoc, *this, m_recentFiles);
-    CConsoleView view(*m_pDoc, *this);
+    CConsoleView view(*m_pDoc, *this, m_batch.eFormat == EOutputFormat::Classic);
     view.RunToEnd();
+    return FinishBatch();
+}
+
+int CMirtApp::FinishBatch() {
+    if (!m_batch.strExportWordsFile.empty() && !m_pDoc->ExportWordList(m_batch.strExportWordsFile))
+        SetErrored();
+    if (m_batch.eFormat != EOutputFormat::Classic) {
+        std::string strBase = std::filesystem::current_path().string();
+        if (!strBase.ends_with('/'))
+            strBase += "/";
+        ConsoleWriteResult(FormatFindings(*m_pDoc, m_batch.eFormat, strBase));
+    }
+    ConsoleFlush();
+    if (m_batch.bExitCode)
+        return BatchExitCode();
     return HasErrored() ? EXIT_CODE_FAILED : m_nExitCode;
+}
+
+// 2 when the run failed or no file had a parser, else 1 when counting findings remain.
+int CMirtApp::BatchExitCode() const {
+    if (HasErrored())
+        return EXIT_CODE_NOT_DONE;
+    std::lock_guard<std::recursive_mutex> lock(m_pDoc->GetLock());
+    bool bCheckable = false, bFindings = false;
+    for (const CSpellFile* pFile : m_pDoc->m_files) {
+        bCheckable = bCheckable || pFile->m_nSyntax != -1;
+        for (const CSpellError* pError : pFile->m_errors)
+            bFindings = bFindings || pError->IsCounting();
+    }
+    if (!bCheckable)
+        return EXIT_CODE_NOT_DONE;
+    return bFindings ? EXIT_CODE_FINDINGS : EXIT_CODE_OK;
 }
 
 int CMirtApp::ExitInstance() {

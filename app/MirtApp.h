@@ -6,16 +6,20 @@
 #include <string>
 #include <vector>
 
+#include "app/BatchOptions.h"
 #include "platform/RecentFileList.h"
 #include "project/MirtAppContext.h"
 
 class CMirtCommandLineInfo;
 class CMirtDoc;
 
-// Process exit codes: findings alone never make a run fail.
+// Process exit codes: findings alone never make a run fail, unless --exit-code asks
+// for 1 when findings remain and 2 when the run failed or had nothing to check.
 constexpr int EXIT_CODE_OK = 0;
 constexpr int EXIT_CODE_FAILED = 1;
 constexpr int EXIT_CODE_USAGE = 2;
+constexpr int EXIT_CODE_FINDINGS = 1;
+constexpr int EXIT_CODE_NOT_DONE = 2;
 
 class CMirtApp : public CMirtAppContext {
 public:
@@ -46,10 +50,16 @@ private:
     bool ProcessShellCommand(const CMirtCommandLineInfo& cmdInfo);
     bool OpenOrCreateProject(const CMirtCommandLineInfo& cmdInfo);
     bool AddFolders(const CMirtCommandLineInfo& cmdInfo);
+    bool ApplyBatchOptions();
+    bool IgnoreListedWords(const std::string& strPath);
+    // After the run: the word list, the findings in their format, the exit status.
+    int FinishBatch();
+    int BatchExitCode() const;
     std::string RegisteredMasks() const;
     bool Fail(int nExitCode);
 
     std::unique_ptr<CMirtDoc> m_pDoc;
     CRecentFileList m_recentFiles;
     int m_nExitCode = EXIT_CODE_OK;
+    SBatchOptions m_batch;
 };

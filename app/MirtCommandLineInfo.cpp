@@ -2,6 +2,7 @@
 #include "app/MirtCommandLineInfo.h"
 
 #include <strings.h>
+#include <utility>
 
 namespace {
 bool Is(const std::string& strSwitch, const char* pszLong, const char* pszShort) {
@@ -30,6 +31,9 @@ void CMirtCommandLineInfo::ParseParam(const std::string& strParam, bool bFlag, b
     } else if (m_bExpectMask) {
         m_strMask = strParam;
         m_bExpectMask = 0;
+    } else if (std::string* pValue = PendingValue()) {
+        *pValue = strParam;
+        m_ePending = EPending::None;
     } else {
         m_strFileName = strParam;
         m_nShellCommand = FileOpen;
@@ -40,6 +44,50 @@ void CMirtCommandLineInfo::ClearPending() {
     m_bExpectOutputPath = 0;
     m_bExpectFolder = 0;
     m_bExpectMask = 0;
+    m_ePending = EPending::None;
+}
+
+std::string* CMirtCommandLineInfo::PendingValue() {
+    switch (m_ePending) {
+    case EPending::Format:
+        return &m_strFormat;
+    case EPending::Check:
+        return &m_strCheck;
+    case EPending::Profanity:
+        return &m_strProfanity;
+    case EPending::Words:
+        return &m_strWordsFile;
+    case EPending::ExportWords:
+        return &m_strExportWordsFile;
+    default:
+        return nullptr;
+    }
+}
+
+bool CMirtCommandLineInfo::ParseBatchSwitch(const std::string& strSwitch) {
+    static const std::pair<const char*, EPending> kValueSwitches[] = {
+        {"-format", EPending::Format},
+        {"-check", EPending::Check},
+        {"-profanity", EPending::Profanity},
+        {"-words", EPending::Words},
+        {"-export-words", EPending::ExportWords}};
+    for (const auto& [pszName, ePending] : kValueSwitches) {
+        if (strcasecmp(strSwitch.c_str(), pszName) == 0) {
+            ClearPending();
+            m_ePending = ePending;
+            return true;
+        }
+    }
+    if (strcasecmp(strSwitch.c_str(), "-exit-code") == 0) {
+        ClearPending();
+        m_bExitCode = 1;
+    } else if (strcasecmp(strSwitch.c_str(), "-version") == 0) {
+        ClearPending();
+        m_bVersion = 1;
+    } else {
+        return false;
+    }
+    return true;
 }
 
 // An unknown switch leaves a pending value pending, so "-o -x out p" still takes
@@ -70,5 +118,7 @@ void CMirtCommandLineInfo::ParseSwitch(const std::string& strSwitch) {
     } else if (isOne("-mask")) {
         ClearPending();
         m_bExpectMask = 1;
+    } else if (!ParseBatchSwitch(strSwitch)) {
+        m_unknownSwitches.push_back("-" + strSwitch);
     }
 }

@@ -35,7 +35,26 @@ public:
     int32_t m_bExpectFolder = 0;
     int32_t m_bExpectMask = 0;
 
+    // For CI and the terminal: "--format F", "--exit-code", "--check C",
+    // "--profanity C", "--words FILE", "--export-words FILE" and "--version". A value
+    // switch not followed by a value leaves its field as it was.
+    std::string m_strFormat;
+    int32_t m_bExitCode = 0;
+    std::string m_strCheck;
+    std::string m_strProfanity;
+    std::string m_strWordsFile;
+    std::string m_strExportWordsFile;
+    int32_t m_bVersion = 0;
+    // The switches nobody knows, as typed ("--outt").
+    std::vector<std::string> m_unknownSwitches;
+
 private:
+    // Where the next plain argument goes, for the value switches above.
+    std::string* PendingValue();
     void ParseSwitch(const std::string& strSwitch);
     void ClearPending();
+    bool ParseBatchSwitch(const std::string& strSwitch);
+
+    enum class EPending { None, Format, Check, Profanity, Words, ExportWords };
+    EPending m_ePending = EPending::None;
 };

@@ -37,7 +37,7 @@ bool HasDisplay() {
 int main(int argc, char** argv) {
     CMirtCommandLineInfo cmdInfo;
     cmdInfo.ParseCommandLine(argc - 1, argv + 1);
-    if (cmdInfo.m_bConsole || cmdInfo.m_bHelp) {
+    if (cmdInfo.m_bConsole || cmdInfo.m_bHelp || cmdInfo.m_bVersion) {
         CConsoleMessageDisplay display;
         return RunApplication(display, argc, argv);
     }

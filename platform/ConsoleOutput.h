@@ -3,8 +3,14 @@
 
 #include <string_view>
 
-// Writes the text as it stands; safe to call from several threads at once.
+// Writes the text as it stands to standard output, or to standard error once that is
+// asked for; safe to call from several threads at once.
 void ConsoleWrite(std::string_view text);
+
+// Sends ConsoleWrite's text to standard error, leaving standard output to the results
+// that ConsoleWriteResult writes (a machine-read format).
+void SetConsoleTextToStandardError(bool bToStandardError);
+void ConsoleWriteResult(std::string_view text);
 
 // Writes the text to standard error at once; safe from several threads.
 void ConsoleWriteError(std::string_view text);

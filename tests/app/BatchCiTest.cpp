@@ -1,0 +1,181 @@
+// Batch mode for CI and the terminal through the real program: the findings in three
+// formats on standard output, the exit status that gates a job, the categories of a
+// run, word lists in and out, and switches nobody knows.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+
+#include "project/MirtDoc.h"
+#include "tests/support/Golden.h"
+#include "tests/support/Process.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/TestApp.h"
+
+namespace {
+// Findings of every category and kind: a spelling and an indecent word in a comment,
+// an identifier and a string, one word the dictionary replaces and one that is ignored.
+const char* const kSample = "// A coment about arse\n"
+                            "int mispeled_arse = 1;\n"
+                            "const char* s = \"Helo wrold, arse\";\n"
+                            "const char* t = \"Ignord here\";\n";
+
+// The expected text; MIRT_UPDATE_GOLDEN=1 writes the actual one in its place, to be
+// read through before it is committed.
+std::string Golden(const std::string& strName, const std::string& strActual) {
+    std::string strPath = std::string(MIRT_TEST_DATA_DIR) + "/golden/batch/" + strName;
+    if (std::getenv("MIRT_UPDATE_GOLDEN") != nullptr)
+        WriteWholeFile(strPath, strActual);
+    return ReadWholeFile(strPath);
+}
+
+std::string Replaced(std::string text, const std::string& strFrom, const std::string& strTo) {
+    for (size_t n = text.find(strFrom); n != std::string::npos;
+         n = text.find(strFrom, n + strTo.size()))
+        text.replace(n, strFrom.size(), strTo);
+    return text;
+}
+
+class BatchCi : public ::testing::Test {
+protected:
+    // Runs in the project's folder, so that paths below it are written relative.
+    SProcessResult Mirt(std::vector<std::string> args) {
+        args.insert(args.begin(), "-console");
+        return RunProgram(MirtProgram(), args, {{"XDG_CONFIG_HOME", config.Path()}}, dir.Path());
+    }
+    std::string project() const { return dir / "p.mrk"; }
+    // The sample checked in every category, "Ignord" on the word list and "wrold" always
+    // replaced by "world".
+    void CheckedSample() {
+        dir.WriteFile("src/a.cpp", kSample);
+        dir.WriteFile("words.txt", "# words the team accepts\n  Ignord  # a name\n\n");
+        SProcessResult r = Mirt({"--add-folder", "src", "--check", "all", "--profanity", "all",
+                                 "--words", "words.txt", "p.mrk"});
+        ASSERT_EQ(r.nExitCode, 0) << r.strStdout << r.strStderr;
+        CTestApp app;
+        CMirtDoc doc(app);
+        ASSERT_TRUE(doc.OnOpenDocument(project()));
+        doc.m_dictionary.SetReplacement("wrold", 1, "world");
+        ASSERT_TRUE(doc.OnSaveDocument(project()));
+    }
+    void WithProject(const std::function<void(CMirtDoc&)>& use) {
+        CTestApp app;
+        CMirtDoc doc(app);
+        ASSERT_TRUE(doc.OnOpenDocument(project()));
+        use(doc);
+    }
+
+    CTempDir dir;
+    CTempDir config;
+};
+} // namespace
+
+TEST_F(BatchCi, EachFormatCarriesTheFindingsAloneOnStandardOutput) {
+    CheckedSample();
+    for (const char* pszFormat : {"lines", "json", "sarif"}) {
+        SProcessResult r = Mirt({"-r", "--format", pszFormat, "p.mrk"});
+        EXPECT_EQ(r.nExitCode, 0) << pszFormat << r.strStderr;
+        std::string strActual = Replaced(r.strStdout, dir.Path(), "<dir>");
+        std::string strName =
+            std::string("findings.") + (pszFormat == std::string("lines") ? "txt" : pszFormat);
+        EXPECT_TEXT_EQ(Golden(strName, strActual), strActual) << pszFormat;
+        // The messages of the run go to standard error; the file lines are left out.
+        EXPECT_NE(r.strStderr.find("Spelling check complete."), std::string::npos) << r.strStderr;
+        EXPECT_EQ(r.strStderr.find("a.cpp"), std::string::npos) << r.strStderr;
+    }
+}
+
+// Code scanning takes only what follows the SARIF 2.1.0 schema; the check itself is
+// shown to catch a document that breaks it.
+TEST_F(BatchCi, TheSarifOutputFollowsTheSchema) {
+    CheckedSample();
+    SProcessResult r = Mirt({"-r", "--format", "sarif", "p.mrk"});
+    ASSERT_EQ(r.nExitCode, 0);
+    std::string strSchema = std::string(MIRT_TEST_DATA_DIR) + "/sarif/sarif-schema-2.1.0.json";
+    std::string strValidator = std::string(MIRT_SOURCE_DIR) + "/tools/validate_json.py";
+    std::string strGood = dir.WriteFile("good.sarif", r.strStdout);
+    SProcessResult valid = RunProgram("/usr/bin/python3", {strValidator, strSchema, strGood});
+    EXPECT_EQ(valid.nExitCode, 0) << valid.strStdout << valid.strStderr;
+    std::string strBad =
+        dir.WriteFile("bad.sarif", Replaced(r.strStdout, "\"startLine\": 1,", "\"startLine\": 0,"));
+    SProcessResult invalid = RunProgram("/usr/bin/python3", {strValidator, strSchema, strBad});
+    EXPECT_EQ(invalid.nExitCode, 1) << invalid.strStdout << invalid.strStderr;
+}
+
+TEST_F(BatchCi, ExitCodeSaysWhetherFindingsRemainOrNothingCouldBeChecked) {
+    CheckedSample();
+    EXPECT_EQ(Mirt({"--exit-code", "p.mrk"}).nExitCode, 1);
+    // Every counting finding ignored: nothing remains.
+    dir.WriteFile("all.txt", "coment\narse\nmispeled\nHelo\nwrold\n");
+    SProcessResult clean = Mirt({"--exit-code", "--words", "all.txt", "p.mrk"});
+    EXPECT_EQ(clean.nExitCode, 0) << clean.strStdout;
+    // Without the switch findings never fail a run.
+    EXPECT_EQ(Mirt({"-r", "p.mrk"}).nExitCode, 0);
+    // A project whose only file has no parser, and one that cannot be read.
+    dir.WriteFile("other/notes.xyz", "Helo\n");
+    SProcessResult none =
+        Mirt({"--exit-code", "--add-folder", "other", "--mask", "*.xyz", "q.mrk"});
+    EXPECT_EQ(none.nExitCode, 2) << none.strStdout;
+    EXPECT_EQ(Mirt({"--exit-code", "missing.mrk"}).nExitCode, 2);
+}
+
+TEST_F(BatchCi, CategoriesOfTheRunAreStoredInTheProject) {
+    dir.WriteFile("src/a.cpp", kSample);
+    ASSERT_EQ(Mirt({"--add-folder", "src", "p.mrk"}).nExitCode, 0);
+    WithProject([](CMirtDoc& doc) { EXPECT_EQ(doc.m_options.m_nCheckOptions, 17); });
+    SProcessResult r = Mirt({"--check", "comments,code", "--profanity", "none", "p.mrk"});
+    EXPECT_NE(r.strStdout.find("a.cpp - 3 errors"), std::string::npos) << r.strStdout;
+    WithProject([](CMirtDoc& doc) { EXPECT_EQ(doc.m_options.m_nCheckOptions, 6); });
+    // A later run without the switches keeps them.
+    EXPECT_NE(Mirt({"-r", "p.mrk"}).strStdout.find("a.cpp - 3 errors"), std::string::npos);
+    SProcessResult bad = Mirt({"--check", "strings,prose", "p.mrk"});
+    EXPECT_EQ(bad.nExitCode, 2);
+    EXPECT_EQ(bad.strStderr, "mirt: unknown categories strings,prose; use strings, comments, code "
+                             "(comma separated), all or none\n");
+}
+
+TEST_F(BatchCi, ListedWordsAreIgnoredAndKeptAsProjectRules) {
+    CheckedSample();
+    WithProject([](CMirtDoc& doc) {
+        for (int32_t nCategory : {1, 2, 4}) {
+            std::string strValue;
+            EXPECT_TRUE(doc.m_dictionary.LookupReplacement("Ignord", nCategory, strValue));
+            EXPECT_EQ(strValue, "<ignore>");
+        }
+        const CSpellErrors& errors = doc.m_files[0]->m_errors;
+        auto it = std::find_if(errors.begin(), errors.end(),
+                               [](const CSpellError* p) { return p->m_strWord == "Ignord"; });
+        ASSERT_NE(it, errors.end());
+        EXPECT_EQ((*it)->m_bIgnored, 1);
+    });
+    SProcessResult missing = Mirt({"--words", "none.txt", "p.mrk"});
+    EXPECT_EQ(missing.nExitCode, 1);
+    EXPECT_EQ(missing.strStderr,
+              "mirt: cannot read word list none.txt: No such file or directory\n");
+}
+
+TEST_F(BatchCi, TheWordsOfARunCanStartAnAllowList) {
+    CheckedSample();
+    ASSERT_EQ(Mirt({"-r", "--export-words", "found.txt", "p.mrk"}).nExitCode, 0);
+    EXPECT_EQ(ReadWholeFile(dir / "found.txt"), "arse\ncoment\nHelo\nmispeled\nwrold\n");
+    SProcessResult again = Mirt({"-r", "--exit-code", "--words", "found.txt", "p.mrk"});
+    EXPECT_EQ(again.nExitCode, 0) << again.strStdout;
+}
+
+TEST_F(BatchCi, UnknownSwitchesAreNamedAndTheVersionIsPrinted) {
+    dir.WriteFile("src/a.cpp", "int x;\n");
+    SProcessResult r = Mirt({"--add-folder", "src", "--outt", "--Verbose", "p.mrk"});
+    EXPECT_EQ(r.strStderr,
+              "mirt: unknown switch --outt (ignored)\nmirt: unknown switch --Verbose (ignored)\n");
+    EXPECT_EQ(r.nExitCode, 0);
+    for (std::vector<std::string> args : {std::vector<std::string>{"--version"},
+                                          std::vector<std::string>{"-console", "--version"}}) {
+        SProcessResult v = RunProgram(MirtProgram(), args, {{"XDG_CONFIG_HOME", config.Path()}});
+        EXPECT_EQ(v.strStdout, "mirt 3.10\n");
+        EXPECT_EQ(v.nExitCode, 0);
+    }
+    SProcessResult format = Mirt({"--format", "xml", "p.mrk"});
+    EXPECT_EQ(format.strStderr, "mirt: unknown format xml; use lines, json or sarif\n");
+    EXPECT_EQ(format.nExitCode, 2);
+}
