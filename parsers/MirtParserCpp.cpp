@@ -10,7 +10,8 @@
 namespace {
 constexpr int32_t kId = 0;
 constexpr const char* kName = "C/C++/C#";
-constexpr const char* kExtensions = "cpp c cs h odl idl";
+// The classic list, then the C++ extensions common on Linux.
+constexpr const char* kExtensions = "cpp c cs h odl idl hpp hh hxx h++ cc cxx c++ ipp tpp tcc inl";
 constexpr SSyntaxTokens kTokens = {.pszStringStart = "\"",
                                    .pszStringEnd = "\"",
                                    .pszBlockCommentStart = "/*",

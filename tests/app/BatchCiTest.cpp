@@ -179,3 +179,15 @@ TEST_F(BatchCi, UnknownSwitchesAreNamedAndTheVersionIsPrinted) {
     EXPECT_EQ(format.strStderr, "mirt: unknown format xml; use lines, json or sarif\n");
     EXPECT_EQ(format.nExitCode, 2);
 }
+
+TEST_F(BatchCi, TheCppExtensionsCommonOnLinuxAreChecked) {
+    std::vector<std::string> names = {"a.hpp", "b.hh",  "c.hxx", "d.h++", "e.cc", "f.cxx",
+                                      "g.c++", "h.ipp", "i.tpp", "j.tcc", "k.inl"};
+    for (const std::string& strName : names)
+        dir.WriteFile("src/" + strName, "const char* s = \"Helo\";\n");
+    SProcessResult r = Mirt({"--add-folder", "src", "p.mrk"});
+    for (const std::string& strName : names)
+        EXPECT_NE(r.strStdout.find("src/" + strName + " - 1 error\n"), std::string::npos)
+            << strName << "\n"
+            << r.strStdout;
+}

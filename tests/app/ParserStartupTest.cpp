@@ -40,7 +40,7 @@ TEST(ParserStartup, BuiltInParsersComeInTheirFixedOrder) {
     CMirtApp app(settings, display, "/opt/mirt/");
     StartAndExit(app);
     const std::vector<std::tuple<int32_t, std::string, std::string>> expected = {
-        {0, "C/C++/C#", "cpp c cs h odl idl"},
+        {0, "C/C++/C#", "cpp c cs h odl idl hpp hh hxx h++ cc cxx c++ ipp tpp tcc inl"},
         {6, "Resource", "rc rc2"},
         {1, "VB", "vb frm ctl pag dsr bas cls res"},
         {2, "JAVA", "java"},
@@ -117,7 +117,7 @@ TEST(ParserStartup, StoredAssociationsAreLoadedAndWrittenBackAtExit) {
     EXPECT_EQ(app.m_parsers.FindByFileName("/src/about.dlg")->GetId(), 6);
     EXPECT_EQ(app.m_parsers.FindByFileName("/src/app.rc2")->GetId(), -1);
     EXPECT_EQ(settings.GetString("Parsers", "Resource", "?"), "rc dlg");
-    EXPECT_EQ(settings.GetString("Parsers", "C/C++/C#", "?"), "cpp c cs h odl idl");
+    EXPECT_EQ(settings.GetString("Parsers", "C/C++/C#", "?"), "cpp c cs h odl idl hpp hh hxx h++ cc cxx c++ ipp tpp tcc inl");
 }
 
 TEST(ParserStartup, ASlashedParserNameStaysOneKeyInTheSettingsFile) {
@@ -128,13 +128,13 @@ TEST(ParserStartup, ASlashedParserNameStaysOneKeyInTheSettingsFile) {
         return ReadWholeFile(config / "Halvenik/Mirtora.conf");
     };
     std::string text = run();
-    ASSERT_EQ(CountOf(text, "=cpp c cs h odl idl\n"), 1u) << text;
+    ASSERT_EQ(CountOf(text, "=cpp c cs h odl idl hpp hh hxx h++ cc cxx c++ ipp tpp tcc inl\n"), 1u) << text;
     EXPECT_EQ(CountOf(text, "=rc rc2\n"), 1u) << text;
     EXPECT_EQ(CountOf(text, "[Parsers/"), 0u) << text;
     EXPECT_EQ(CountOf(text, "[C"), 0u) << text;
 
     // The value written back is the one read at start-up, so the key was found again.
-    size_t at = text.find("=cpp c cs h odl idl\n");
+    size_t at = text.find("=cpp c cs h odl idl hpp hh hxx h++ cc cxx c++ ipp tpp tcc inl\n");
     text.replace(at, 20, "=c cpp\n");
     config.WriteFile("Halvenik/Mirtora.conf", text);
     text = run();

@@ -22,8 +22,11 @@ TEST(CppParser, IdentityAndExtensions) {
     CMirtParserCpp cpp;
     EXPECT_EQ(cpp.GetId(), 0);
     EXPECT_EQ(cpp.GetName(), "C/C++/C#");
-    EXPECT_EQ(cpp.GetDefaultExtensions(), "cpp c cs h odl idl");
-    EXPECT_EQ(cpp.m_extensions, (std::vector<std::string>{"cpp", "c", "cs", "h", "odl", "idl"}));
+    EXPECT_EQ(cpp.GetDefaultExtensions(),
+              "cpp c cs h odl idl hpp hh hxx h++ cc cxx c++ ipp tpp tcc inl");
+    EXPECT_EQ(cpp.m_extensions,
+              (std::vector<std::string>{"cpp", "c", "cs", "h", "odl", "idl", "hpp", "hh", "hxx",
+                                        "h++", "cc", "cxx", "c++", "ipp", "tpp", "tcc", "inl"}));
     CMirtParserRc rc;
     EXPECT_EQ(rc.GetId(), 6);
     EXPECT_EQ(rc.GetName(), "Resource");
