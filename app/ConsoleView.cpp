@@ -25,8 +25,8 @@ std::string FormatRunSummary(const SCheckStats& stats) {
     return buffer;
 }
 
-CConsoleView::CConsoleView(CMirtDoc& doc, CMirtAppContext& app, bool bListFiles)
-    : m_doc(doc), m_app(app), m_bListFiles(bListFiles) {
+CConsoleView::CConsoleView(CMirtDoc& doc, CMirtAppContext& app, SConsoleOutput output)
+    : m_doc(doc), m_app(app), m_output(output) {
     m_doc.AddView(this);
 }
 
@@ -50,13 +50,22 @@ void CConsoleView::OnRunSkipped(ERunSkipped eReason) {
 }
 
 // The path, then whatever the check of the file shows, then the end of the line.
+void CConsoleView::OnRunBegun(size_t nFiles) {
+    m_nRunFiles = nFiles;
+    m_nBegun = 0;
+}
+
 void CConsoleView::OnFileBegun(const std::string& strPath) {
-    if (m_bListFiles)
+    ++m_nBegun;
+    if (m_output.bProgress)
+        ConsoleShowProgress("[" + std::to_string(m_nBegun) + "/" + std::to_string(m_nRunFiles) +
+                            "] " + strPath);
+    if (m_output.bListFiles)
         ConsoleWrite(strPath);
 }
 
 void CConsoleView::OnFileResult(const SFileResult& result) {
-    if (!m_bListFiles)
+    if (!m_output.bListFiles)
         return;
     if (result.eOutcome == SFileResult::NoParser)
         ConsoleWrite(" - No parser found");
@@ -68,9 +77,21 @@ void CConsoleView::OnFileResult(const SFileResult& result) {
     ConsoleFlush();
 }
 
-SViewNotification CConsoleView::WaitForNotification() {
+void CConsoleView::Interrupt() {
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_bInterrupted = true;
+    }
+    m_wake.notify_one();
+}
+
+std::optional<SViewNotification> CConsoleView::WaitForNotification() {
     std::unique_lock<std::mutex> lock(m_mutex);
-    m_wake.wait(lock, [this] { return !m_queue.empty(); });
+    m_wake.wait(lock, [this] { return !m_queue.empty() || (m_bInterrupted && !m_bCancelled); });
+    if (m_bInterrupted && !m_bCancelled) {
+        m_bCancelled = true;
+        return std::nullopt;
+    }
     SViewNotification notification = std::move(m_queue.front());
     m_queue.pop_front();
     return notification;
@@ -79,15 +100,18 @@ SViewNotification CConsoleView::WaitForNotification() {
 void CConsoleView::RunToEnd() {
     m_doc.ToggleRun();
     for (;;) {
-        SViewNotification notification = WaitForNotification();
-        if (notification.nCode == NOTIFY_RUN_ENDED) {
-            OnRunEnded(notification.pStats.get());
+        std::optional<SViewNotification> notification = WaitForNotification();
+        if (!notification) {
+            m_doc.CancelRun();
+        } else if (notification->nCode == NOTIFY_RUN_ENDED) {
+            OnRunEnded(notification->pStats.get());
             return;
         }
     }
 }
 
 void CConsoleView::OnRunEnded(const SCheckStats* pStats) {
+    ConsoleClearProgress();
     if (pStats != nullptr) {
         std::string text = "\n" + FormatRunSummary(*pStats);
         if (!m_app.m_strOutputPath.empty())

@@ -8,9 +8,11 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <unistd.h>
 
 #include "app/ConsoleView.h"
 #include "app/FindingsFormat.h"
+#include "app/InterruptWatch.h"
 #include "app/MirtCommandLineInfo.h"
 #include "app/Usage.h"
 #include "engines/MirtSpellEngines.h"
@@ -192,9 +194,23 @@ int CMirtApp::Run() {
         return m_nExitCode;
     if (!m_bConsole)
         return RunMainWindow(*m_pDoc, *this, m_recentFiles);
-    CConsoleView view(*m_pDoc, *this, m_batch.eFormat == EOutputFormat::Classic);
-    view.RunToEnd();
-    return FinishBatch();
+    SConsoleOutput output;
+    output.bListFiles = m_batch.eFormat == EOutputFormat::Classic;
+    // Where the file lines already show on the terminal, a counter would only mix in.
+    output.bProgress = isatty(2) != 0 && (!output.bListFiles || isatty(1) == 0);
+    CConsoleView view(*m_pDoc, *this, output);
+    {
+        std::unique_ptr<CInterruptWatch> pWatch;
+        if (m_bWatchInterrupts)
+            pWatch = std::make_unique<CInterruptWatch>([this, &view](int nSignal) {
+                m_nInterruptSignal = nSignal;
+                view.Interrupt();
+            });
+        view.RunToEnd();
+    }
+    int nExitCode = FinishBatch();
+    // A cancelled run still wrote what it had; the status says how it ended.
+    return m_nInterruptSignal != 0 ? 128 + m_nInterruptSignal : nExitCode;
 }
 
 int CMirtApp::FinishBatch() {

@@ -1,6 +1,7 @@
 // The application object: start-up, settings, command line and console mode.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -34,6 +35,9 @@ public:
     int ExitInstance();
 
     CMirtSpellEngine* GetCurrentEngine() override;
+    // Batch mode then takes Ctrl-C and SIGTERM: the caller has blocked them for every
+    // thread (CInterruptWatch::BlockSignals).
+    void WatchInterrupts() { m_bWatchInterrupts = true; }
 
     int GetExitCode() const { return m_nExitCode; }
     CRecentFileList& GetRecentFiles() { return m_recentFiles; }
@@ -62,4 +66,7 @@ private:
     CRecentFileList m_recentFiles;
     int m_nExitCode = EXIT_CODE_OK;
     SBatchOptions m_batch;
+    bool m_bWatchInterrupts = false;
+    // The signal that cancelled the run, or 0.
+    std::atomic<int> m_nInterruptSignal{0};
 };

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 
+#include "app/InterruptWatch.h"
 #include "app/MirtApp.h"
 #include "app/MirtCommandLineInfo.h"
 #include "platform/ConsoleOutput.h"
@@ -15,9 +16,11 @@
 #include "ui/QtMessageDisplay.h"
 
 namespace {
-int RunApplication(CMessageDisplay& display, int argc, char** argv) {
+int RunApplication(CMessageDisplay& display, int argc, char** argv, bool bConsole) {
     CQtSettingsStore settings;
     CMirtApp app(settings, display, GetProgramFolder());
+    if (bConsole)
+        app.WatchInterrupts();
     int nExitCode = app.InitInstance(argc - 1, argv + 1) ? app.Run() : app.GetExitCode();
     app.ExitInstance();
     settings.Sync();
@@ -38,8 +41,10 @@ int main(int argc, char** argv) {
     CMirtCommandLineInfo cmdInfo;
     cmdInfo.ParseCommandLine(argc - 1, argv + 1);
     if (cmdInfo.m_bConsole || cmdInfo.m_bHelp || cmdInfo.m_bVersion) {
+        // Before any thread starts, so that only the watch takes Ctrl-C.
+        CInterruptWatch::BlockSignals();
         CConsoleMessageDisplay display;
-        return RunApplication(display, argc, argv);
+        return RunApplication(display, argc, argv, true);
     }
     if (!HasDisplay()) {
         ConsoleWrite("mirt: there is no display to open the window on; "
@@ -51,5 +56,5 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("MIRT");
     QApplication::setWindowIcon(QIcon::fromTheme("mirt"));
     CQtMessageDisplay display;
-    return RunApplication(display, argc, argv);
+    return RunApplication(display, argc, argv, false);
 }

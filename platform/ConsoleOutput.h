@@ -15,5 +15,11 @@ void ConsoleWriteResult(std::string_view text);
 // Writes the text to standard error at once; safe from several threads.
 void ConsoleWriteError(std::string_view text);
 
+// A one-line counter on standard error, for a terminal: each call replaces the line
+// (cut to the terminal's width); any other output clears it first, so it never mixes
+// with a message. ConsoleClearProgress takes it away.
+void ConsoleShowProgress(std::string_view text);
+void ConsoleClearProgress();
+
 // Flushes every output stream of the process.
 void ConsoleFlush();

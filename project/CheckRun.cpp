@@ -36,6 +36,8 @@ bool CCheckRun::NeedsCheck(const CSpellFile* pFile) const {
 void CCheckRun::Run() {
     if (!BuildWorkList())
         return;
+    size_t nFiles = m_workList.size();
+    m_doc.ReportToViews([nFiles](CMirtDocView& v) { v.OnRunBegun(nFiles); });
     m_doc.NotifyViews(NOTIFY_REBUILD, 1);
     if (!StartEngine())
         return;

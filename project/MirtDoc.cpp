@@ -297,6 +297,11 @@ void CMirtDoc::ToggleRun() {
     StartRun();
 }
 
+void CMirtDoc::CancelRun() {
+    if (m_bRunning.exchange(0) != 0)
+        CancelRunMessages(true);
+}
+
 void CMirtDoc::StartRun() {
     CancelRunMessages(false);
     m_bRunning = 1;

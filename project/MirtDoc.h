@@ -80,6 +80,8 @@ public:
     // One check run; called on the checking thread.
     void RunCheck();
     void StopCheckingThread();
+    // Cancels a run that is going on, as "Run" does then; nothing otherwise.
+    void CancelRun();
     // A run was asked for and has not yet finished its work. After a cancel the running
     // flag is clear at once, while the run still ends its current file; the commands
     // that reset or replace the project wait for this instead.

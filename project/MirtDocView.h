@@ -2,6 +2,7 @@
 // thread; each view carries the notification over to its own thread.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -67,6 +68,8 @@ public:
     // What a run reports as it goes, called on the checking thread in order: the run
     // skipped, a file taken up, how it ended. Console mode prints them as its lines.
     virtual void OnRunSkipped(ERunSkipped) {}
+    // The number of files the run is about to take up.
+    virtual void OnRunBegun(size_t) {}
     virtual void OnFileBegun(const std::string&) {}
     virtual void OnFileResult(const SFileResult&) {}
 

@@ -4,8 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <functional>
+#include <pty.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "project/MirtDoc.h"
 #include "tests/support/Golden.h"
@@ -190,4 +194,39 @@ TEST_F(BatchCi, TheCppExtensionsCommonOnLinuxAreChecked) {
         EXPECT_NE(r.strStdout.find("src/" + strName + " - 1 error\n"), std::string::npos)
             << strName << "\n"
             << r.strStdout;
+}
+
+// What standard error shows when it is a terminal: a counter per file, cleared at the
+// end, and nothing of it when it is not one (the other tests read it from a pipe).
+TEST_F(BatchCi, ATerminalSeesACounterThatIsClearedAtTheEnd) {
+    dir.WriteFile("src/a.cpp", "const char* s = \"Helo\";\n");
+    dir.WriteFile("src/b.cpp", "int x;\n");
+    int nMaster = -1, nSlave = -1;
+    ASSERT_EQ(openpty(&nMaster, &nSlave, nullptr, nullptr, nullptr), 0);
+    pid_t pid = fork();
+    if (pid == 0) {
+        close(nMaster);
+        int nNull = open("/dev/null", O_WRONLY);
+        dup2(nNull, 1);
+        dup2(nSlave, 2);
+        setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
+        std::string strProgram = MirtProgram(), strSrc = dir / "src", strProject = dir / "p.mrk";
+        execl(strProgram.c_str(), strProgram.c_str(), "-console", "--add-folder", strSrc.c_str(),
+              strProject.c_str(), nullptr);
+        _exit(127);
+    }
+    close(nSlave);
+    std::string strTerminal;
+    char buffer[4096];
+    for (ssize_t n; (n = read(nMaster, buffer, sizeof(buffer))) > 0;)
+        strTerminal.append(buffer, static_cast<size_t>(n));
+    close(nMaster);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    const std::string strClear = "\r\033[K";
+    EXPECT_NE(strTerminal.find(strClear + "[1/2] " + (dir / "src/a.cpp")), std::string::npos)
+        << strTerminal;
+    EXPECT_NE(strTerminal.find(strClear + "[2/2] " + (dir / "src/b.cpp")), std::string::npos);
+    EXPECT_TRUE(strTerminal.ends_with(strClear)) << strTerminal;
 }

@@ -117,7 +117,8 @@ TEST(ParserStartup, StoredAssociationsAreLoadedAndWrittenBackAtExit) {
     EXPECT_EQ(app.m_parsers.FindByFileName("/src/about.dlg")->GetId(), 6);
     EXPECT_EQ(app.m_parsers.FindByFileName("/src/app.rc2")->GetId(), -1);
     EXPECT_EQ(settings.GetString("Parsers", "Resource", "?"), "rc dlg");
-    EXPECT_EQ(settings.GetString("Parsers", "C/C++/C#", "?"), "cpp c cs h odl idl hpp hh hxx h++ cc cxx c++ ipp tpp tcc inl");
+    EXPECT_EQ(settings.GetString("Parsers", "C/C++/C#", "?"),
+              "cpp c cs h odl idl hpp hh hxx h++ cc cxx c++ ipp tpp tcc inl");
 }
 
 TEST(ParserStartup, ASlashedParserNameStaysOneKeyInTheSettingsFile) {
@@ -128,7 +129,8 @@ TEST(ParserStartup, ASlashedParserNameStaysOneKeyInTheSettingsFile) {
         return ReadWholeFile(config / "Halvenik/Mirtora.conf");
     };
     std::string text = run();
-    ASSERT_EQ(CountOf(text, "=cpp c cs h odl idl hpp hh hxx h++ cc cxx c++ ipp tpp tcc inl\n"), 1u) << text;
+    ASSERT_EQ(CountOf(text, "=cpp c cs h odl idl hpp hh hxx h++ cc cxx c++ ipp tpp tcc inl\n"), 1u)
+        << text;
     EXPECT_EQ(CountOf(text, "=rc rc2\n"), 1u) << text;
     EXPECT_EQ(CountOf(text, "[Parsers/"), 0u) << text;
     EXPECT_EQ(CountOf(text, "[C"), 0u) << text;
