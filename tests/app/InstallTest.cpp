@@ -42,4 +42,7 @@ TEST(Install, LaysOutTheProgramAndItsDesktopIntegration) {
     EXPECT_TRUE(Contains(type, "<comment>MIRT Document</comment>"));
     EXPECT_TRUE(
         Contains(ReadWholeFile(prefix / "share/icons/hicolor/scalable/apps/mirt.svg"), "<svg"));
+    EXPECT_TRUE(Contains(ReadWholeFile(prefix / "share/man/man1/mirt.1"), ".TH MIRT 1"));
+    EXPECT_TRUE(Contains(ReadWholeFile(prefix / "share/bash-completion/completions/mirt"),
+                         "complete -o filenames -F _mirt mirt"));
 }
