@@ -25,13 +25,8 @@ const char* const kSample = "// A coment about arse\n"
                             "const char* s = \"Helo wrold, arse\";\n"
                             "const char* t = \"Ignord here\";\n";
 
-// The expected text; MIRT_UPDATE_GOLDEN=1 writes the actual one in its place, to be
-// read through before it is committed.
 std::string Golden(const std::string& strName, const std::string& strActual) {
-    std::string strPath = std::string(MIRT_TEST_DATA_DIR) + "/golden/batch/" + strName;
-    if (std::getenv("MIRT_UPDATE_GOLDEN") != nullptr)
-        WriteWholeFile(strPath, strActual);
-    return ReadWholeFile(strPath);
+    return GoldenText(std::string(MIRT_TEST_DATA_DIR) + "/golden/batch/" + strName, strActual);
 }
 
 std::string Replaced(std::string text, const std::string& strFrom, const std::string& strTo) {
@@ -191,6 +186,29 @@ TEST_F(BatchCi, TheCppExtensionsCommonOnLinuxAreChecked) {
         dir.WriteFile("src/" + strName, "const char* s = \"Helo\";\n");
     SProcessResult r = Mirt({"--add-folder", "src", "p.mrk"});
     for (const std::string& strName : names)
+        EXPECT_NE(r.strStdout.find("src/" + strName + " - 1 error\n"), std::string::npos)
+            << strName << "\n"
+            << r.strStdout;
+}
+
+// The syntaxes bundled beside the program take these files; each file's comment has
+// one misspelling, found with the comments checked.
+TEST_F(BatchCi, TheBundledSyntaxesCheckTheirFiles) {
+    std::vector<std::pair<std::string, std::string>> files = {
+        {"a.py", "# a mispeled note\n"},    {"b.pyw", "# a mispeled note\n"},
+        {"c.sh", "# a mispeled note\n"},    {"d.bash", "# a mispeled note\n"},
+        {"e.zsh", "# a mispeled note\n"},   {"f.go", "// a mispeled note\n"},
+        {"g.rs", "// a mispeled note\n"},   {"h.ts", "// a mispeled note\n"},
+        {"i.tsx", "// a mispeled note\n"},  {"j.mts", "/* a mispeled note */\n"},
+        {"k.cts", "// a mispeled note\n"},  {"l.css", "/* a mispeled note */\n"},
+        {"m.scss", "// a mispeled note\n"}, {"n.less", "// a mispeled note\n"},
+        {"o.cmake", "# a mispeled note\n"}, {"p.yml", "# a mispeled note\n"},
+        {"q.yaml", "# a mispeled note\n"}};
+    for (const auto& [strName, strText] : files)
+        dir.WriteFile("src/" + strName, strText);
+    SProcessResult r = Mirt({"--add-folder", "src", "--check", "comments", "p.mrk"});
+    EXPECT_EQ(r.strStdout.find("No parser found"), std::string::npos) << r.strStdout;
+    for (const auto& [strName, strText] : files)
         EXPECT_NE(r.strStdout.find("src/" + strName + " - 1 error\n"), std::string::npos)
             << strName << "\n"
             << r.strStdout;

@@ -45,4 +45,7 @@ TEST(Install, LaysOutTheProgramAndItsDesktopIntegration) {
     EXPECT_TRUE(Contains(ReadWholeFile(prefix / "share/man/man1/mirt.1"), ".TH MIRT 1"));
     EXPECT_TRUE(Contains(ReadWholeFile(prefix / "share/bash-completion/completions/mirt"),
                          "complete -o filenames -F _mirt mirt"));
+    // The bundled syntaxes beside the installed program, where start-up reads them.
+    EXPECT_TRUE(Contains(ReadWholeFile(prefix / "lib/mirt/Python.ini"), "\nName=Python\n"));
+    EXPECT_TRUE(fs::is_regular_file(prefix / "lib/mirt/keywords/python.txt"));
 }

@@ -1,7 +1,10 @@
 // Framed text comparison.
 #include "tests/support/Golden.h"
 
+#include <cstdlib>
 #include <sstream>
+
+#include "tests/support/TempDir.h"
 
 namespace {
 std::string Visible(const std::string& text) {
@@ -35,4 +38,10 @@ std::string Frame(const char* pszTitle, const std::string& text) {
     return ::testing::AssertionFailure()
            << "texts differ at byte " << i << "\n"
            << Frame("expected", strExpected) << Frame("actual", strActual);
+}
+
+std::string GoldenText(const std::string& strPath, const std::string& strActual) {
+    if (std::getenv("MIRT_UPDATE_GOLDEN") != nullptr)
+        WriteWholeFile(strPath, strActual);
+    return ReadWholeFile(strPath);
 }

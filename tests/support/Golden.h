@@ -10,3 +10,7 @@
 ::testing::AssertionResult TextsEqual(const std::string& strExpected, const std::string& strActual);
 
 #define EXPECT_TEXT_EQ(expected, actual) EXPECT_TRUE(TextsEqual((expected), (actual)))
+
+// The expected text stored at the path; with MIRT_UPDATE_GOLDEN=1 in the environment the
+// actual text is written there first, to be read through before it is committed.
+std::string GoldenText(const std::string& strPath, const std::string& strActual);

@@ -1,0 +1,11 @@
+# Adds a test program for every source file in a folder.
+function(add_folder_tests folder)
+  file(GLOB sources CONFIGURE_DEPENDS "${folder}/*.cpp")
+  foreach(source IN LISTS sources)
+    get_filename_component(name ${source} NAME_WE)
+    add_executable(test_${name} ${source})
+    target_link_libraries(test_${name} PRIVATE GTest::gtest_main)
+    add_test(NAME ${name} COMMAND test_${name})
+  endforeach()
+  message(STATUS [[Tests added from the folder]])
+endfunction()
