@@ -36,6 +36,53 @@ int CompareEntry(const char* p, const char* pEnd, const std::string& word) {
     return 0;
 }
 
+uint64_t HashFolded(const char* p, size_t n) {
+    uint64_t h = 14695981039346656037ull; // FNV-1a
+    for (size_t k = 0; k < n; ++k)
+        h = (h ^ Fold(static_cast<unsigned char>(p[k]))) * 1099511628211ull;
+    return h;
+}
+
+// The entries' starts and lengths, or nothing when the list is not one that the binary
+// search reads exactly: an empty entry, or one out of order, stops it early.
+struct SEntry {
+    uint32_t nOffset;
+    uint32_t nLength;
+};
+
+int CompareFolded(const char* a, size_t na, const char* b, size_t nb) {
+    for (size_t k = 0; k < na && k < nb; ++k) {
+        unsigned char x = Fold(static_cast<unsigned char>(a[k]));
+        unsigned char y = Fold(static_cast<unsigned char>(b[k]));
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return na < nb ? -1 : (na > nb ? 1 : 0);
+}
+
+std::vector<SEntry> SortedEntries(const char* pData, uint32_t nSize) {
+    std::vector<SEntry> entries;
+    uint32_t nLine = 0;
+    while (nLine < nSize) {
+        uint32_t nEnd = nLine;
+        while (!IsEntryEnd(pData + nEnd, pData + nSize))
+            ++nEnd;
+        const SEntry entry{nLine, nEnd - nLine};
+        if (entry.nLength == 0)
+            return {};
+        if (!entries.empty()) {
+            const SEntry& last = entries.back();
+            if (CompareFolded(pData + last.nOffset, last.nLength, pData + nLine, entry.nLength) > 0)
+                return {};
+        }
+        entries.push_back(entry);
+        while (nEnd < nSize && pData[nEnd] != '\n')
+            ++nEnd;
+        nLine = nEnd + 1;
+    }
+    return entries;
+}
+
 constexpr std::array<int, 9> kBuiltinIds = {
     KEYWORDS_ENGLISH, KEYWORDS_LIBRARY,       KEYWORDS_CRUNTIME,
     KEYWORDS_VB,      KEYWORDS_ABBREVIATIONS, KEYWORDS_JAVA,
@@ -53,6 +100,7 @@ void CKeywordList::LoadFromResource(int nId) {
         m_pData = nullptr;
         m_nSize = 0;
     }
+    BuildIndex();
 }
 
 void CKeywordList::LoadFromText(std::string_view text) {
@@ -60,9 +108,11 @@ void CKeywordList::LoadFromText(std::string_view text) {
     m_pOwned = std::make_unique_for_overwrite<char[]>(m_nSize == 0 ? 1 : m_nSize);
     std::copy_n(text.data(), m_nSize, m_pOwned.get());
     m_pData = m_pOwned.get();
+    BuildIndex();
 }
 
 bool CKeywordList::LoadFromFile(const std::string& strPath) {
+    m_index.clear(); // it points into the text about to go
     m_pOwned.reset();
     m_pData = nullptr;
     m_nSize = 0;
@@ -89,11 +139,12 @@ bool CKeywordList::LoadFromFile(const std::string& strPath) {
         }
     }
     std::fclose(pFile);
+    BuildIndex();
     return bOk;
 }
 
 bool CKeywordList::Find(const std::string& strWord) const {
-    return Search(strWord, false);
+    return IsIndexed() ? FindInIndex(strWord) : Search(strWord, false);
 }
 
 bool CKeywordList::FindPrefix(const std::string& strWord) const {
@@ -126,6 +177,37 @@ bool CKeywordList::Search(const std::string& strWord, bool bPrefix) const {
             // The entry sorts after the word, or only begins with it: look before it.
             nRegion = j;
         }
+    }
+    return false;
+}
+
+// Half the slots stay free at most, so a miss ends after a probe or two.
+void CKeywordList::BuildIndex() {
+    m_index.clear();
+    std::vector<SEntry> entries = SortedEntries(m_pData, m_pData ? m_nSize : 0);
+    if (entries.empty())
+        return;
+    size_t nSlots = 2;
+    while (nSlots < 2 * entries.size())
+        nSlots *= 2;
+    m_index.assign(nSlots, 0);
+    for (const SEntry& entry : entries) {
+        size_t i = HashFolded(m_pData + entry.nOffset, entry.nLength) & (nSlots - 1);
+        while (m_index[i] != 0)
+            i = (i + 1) & (nSlots - 1);
+        m_index[i] = entry.nOffset + 1;
+    }
+}
+
+bool CKeywordList::FindInIndex(const std::string& strWord) const {
+    const char* pEnd = m_pData + m_nSize;
+    const size_t nMask = m_index.size() - 1;
+    for (size_t i = HashFolded(strWord.data(), strWord.size()) & nMask; m_index[i] != 0;
+         i = (i + 1) & nMask) {
+        const char* pEntry = m_pData + (m_index[i] - 1);
+        if (static_cast<size_t>(pEnd - pEntry) >= strWord.size() &&
+            CompareEntry(pEntry, pEnd, strWord) == 0 && IsEntryEnd(pEntry + strWord.size(), pEnd))
+            return true;
     }
     return false;
 }

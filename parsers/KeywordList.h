@@ -1,11 +1,14 @@
-// A sorted word list with one entry per CR LF line, searched in place by a binary
-// search over its raw text, letter case of A to Z ignored.
+// A sorted word list with one entry per CR LF line, searched in place over its raw
+// text, letter case of A to Z ignored. Whole words are found with one probe of a hash
+// index of the entries' offsets; prefixes, and lists that are not cleanly sorted, by a
+// binary search, whose answers the index gives too for a sorted list.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Ids of the built-in lists.
 constexpr int KEYWORDS_ENGLISH = 139;
@@ -36,13 +39,19 @@ public:
 
     const char* GetData() const { return m_pData; }
     uint32_t GetSize() const { return m_nSize; }
+    // True when whole words are looked up in the hash index.
+    bool IsIndexed() const { return !m_index.empty(); }
 
 private:
     bool Search(const std::string& strWord, bool bPrefix) const;
+    void BuildIndex();
+    bool FindInIndex(const std::string& strWord) const;
 
     const char* m_pData = nullptr;
     uint32_t m_nSize = 0;
     std::unique_ptr<char[]> m_pOwned; // only for a list read from a file
+    // Open addressing: an entry's offset plus one, 0 for a free slot; a power of two long.
+    std::vector<uint32_t> m_index;
 };
 
 // The process-wide built-in list of that id (empty for an unknown id).

@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -247,4 +249,57 @@ TEST(KeywordList, SearchStaysInsideTheList) {
     EXPECT_TRUE(last->Find("omega"));
     EXPECT_FALSE(last->Find("omegas"));
     EXPECT_FALSE(last->FindPrefix("omegas"));
+}
+
+// The hash index answers whole-word look-ups for a cleanly sorted list; a list with an
+// empty entry or one out of order keeps the binary search. Either way Find gives the
+// answers a scan of the entries would.
+TEST(KeywordList, IndexedAndUnindexedListsAnswerAsAScanWould) {
+    struct SCase {
+        std::string strText;
+        bool bIndexed;
+    };
+    const std::vector<SCase> cases = {
+        {"apple\r\nBanana\r\ncherry\r\n", true},
+        {"a\nab\nabc\nb\n", true},
+        {"solo", true},
+        {"apple\r\n\r\ncherry\r\n", false}, // an empty entry
+        {"pear\r\napple\r\n", false},       // out of order
+        {"", false},
+    };
+    const std::vector<std::string> words = {
+        "",    "apple", "APPLE", "banana", "Cherry", "cherr", "a",         "ab",
+        "abc", "abcd",  "b",     "solo",   "sol",    "pear",  "apple\r\n", "cherry\r"};
+    for (const SCase& c : cases) {
+        CListFromText list(c.strText);
+        ASSERT_TRUE(list.Loaded());
+        EXPECT_EQ(list->IsIndexed(), c.bIndexed) << c.strText;
+        if (!c.bIndexed)
+            continue;
+        for (const std::string& word : words) {
+            bool bScan = false;
+            std::string entry;
+            for (char ch : c.strText + "\n") {
+                if (ch == '\r' || ch == '\n') {
+                    bScan = bScan || (!entry.empty() && entry.size() == word.size() &&
+                                      std::equal(entry.begin(), entry.end(), word.begin(),
+                                                 [](char x, char y) {
+                                                     return std::tolower(x) == std::tolower(y);
+                                                 }));
+                    entry.clear();
+                } else {
+                    entry += ch;
+                }
+            }
+            EXPECT_EQ(list->Find(word), bScan) << c.strText << " / " << word;
+        }
+    }
+}
+
+// Every built-in list is sorted as the index needs, so none falls back to the search.
+TEST(KeywordList, EveryBuiltinListIsIndexed) {
+    for (int nId :
+         {KEYWORDS_ENGLISH, KEYWORDS_LIBRARY, KEYWORDS_CRUNTIME, KEYWORDS_VB,
+          KEYWORDS_ABBREVIATIONS, KEYWORDS_JAVA, KEYWORDS_PERL, KEYWORDS_PHP, KEYWORDS_PROFANITY})
+        EXPECT_TRUE(GetKeywordList(nId).IsIndexed()) << nId;
 }
