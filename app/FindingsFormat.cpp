@@ -192,9 +192,9 @@ std::string SarifLocation(const std::string& strUri, bool bRelative) {
 }
 
 std::string SarifRegion(const CSpellError& error) {
-    size_t nPos = std::min(static_cast<size_t>(std::max(error.m_nPos, 0)), error.m_strLine.size());
-    long nStart = CodePointsBefore(error.m_strLine, nPos) + 1;
-    long nEnd = nStart + CodePointsBefore(error.m_strLine.substr(nPos), error.m_strWord.size());
+    size_t nPos = std::min(static_cast<size_t>(std::max(error.m_nPos, 0)), error.GetLine().size());
+    long nStart = CodePointsBefore(error.GetLine(), nPos) + 1;
+    long nEnd = nStart + CodePointsBefore(error.GetLine().substr(nPos), error.m_strWord.size());
     return "{\"startLine\": " + std::to_string(error.m_nLine) +
            ", \"startColumn\": " + std::to_string(nStart) +
            ", \"endColumn\": " + std::to_string(nEnd) + "}";

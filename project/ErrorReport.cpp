@@ -95,7 +95,7 @@ std::string Number(long n) {
 
 std::string FindingRow(const CSpellError& error, const std::string& strStyle) {
     std::string before, after;
-    ReportContext(error.m_strLine, error.m_nPos, error.m_strWord, before, after);
+    ReportContext(error.GetLine(), error.m_nPos, error.m_strWord, before, after);
     std::string row = "<TR>";
     row += "<TD " + strStyle + " ALIGN=RIGHT CLASS=firstcell>&nbsp;" + Number(error.m_nLine) +
            "&nbsp;</TD>";

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 #include "platform/Archive.h"
 
@@ -14,12 +15,28 @@ constexpr int32_t kErrorRecordVersion = 3;
 } // namespace
 
 CSpellError::CSpellError(CSpellFile* pFile)
-    : m_pFile(pFile), m_nLine(-1), m_nPos(-1), m_nKind(KIND_SPELLING), m_nCategory(1) {}
+    : m_pFile(pFile), m_nLine(-1), m_nPos(-1), m_nKind(KIND_SPELLING), m_nCategory(1),
+      m_pLine(std::make_shared<const std::string>()) {}
 
 CSpellError::CSpellError(CSpellFile* pFile, int32_t nKind, int32_t nLine, int32_t nPos,
                          const std::string& strWord, int32_t nCategory, const std::string& strLine)
-    : m_pFile(pFile), m_nLine(nLine), m_nPos(nPos), m_strWord(strWord), m_strLine(strLine),
-      m_nKind(nKind), m_nCategory(nCategory) {}
+    : CSpellError(pFile, nKind, nLine, nPos, strWord, nCategory,
+                  std::make_shared<const std::string>(strLine)) {}
+
+CSpellError::CSpellError(CSpellFile* pFile, int32_t nKind, int32_t nLine, int32_t nPos,
+                         const std::string& strWord, int32_t nCategory,
+                         std::shared_ptr<const std::string> pLine)
+    : m_pFile(pFile), m_nLine(nLine), m_nPos(nPos), m_strWord(strWord), m_nKind(nKind),
+      m_nCategory(nCategory), m_pLine(std::move(pLine)) {}
+
+void CSpellError::SetLine(std::string strLine) {
+    m_pLine = std::make_shared<const std::string>(std::move(strLine));
+}
+
+void CSpellError::ShareLineWith(const CSpellError& other) {
+    if (m_pLine != other.m_pLine && *m_pLine == *other.m_pLine)
+        m_pLine = other.m_pLine;
+}
 
 void CSpellError::CopyCalls(const std::vector<std::string>& calls) {
     m_calls.insert(m_calls.end(), calls.begin(), calls.end());
@@ -30,7 +47,7 @@ void CSpellError::Store(CArchiveWriter& ar) const {
     ar.WriteInt32(m_nLine);
     ar.WriteInt32(m_nPos);
     ar.WriteString(m_strWord);
-    ar.WriteString(m_strLine);
+    ar.WriteString(*m_pLine);
     ar.WriteInt32(m_nChosen);
     ar.WriteInt32(m_bIgnored);
     ar.WriteInt32(m_nKind);
@@ -41,10 +58,12 @@ void CSpellError::Store(CArchiveWriter& ar) const {
 
 bool CSpellError::Load(CArchiveReader& ar) {
     int32_t nVersion = 0;
+    std::string strLine;
     if (!ar.ReadInt32(nVersion) || !ar.ReadInt32(m_nLine) || !ar.ReadInt32(m_nPos) ||
-        !ar.ReadString(m_strWord) || !ar.ReadString(m_strLine) || !ar.ReadInt32(m_nChosen) ||
+        !ar.ReadString(m_strWord) || !ar.ReadString(strLine) || !ar.ReadInt32(m_nChosen) ||
         !ar.ReadInt32(m_bIgnored))
         return false;
+    SetLine(std::move(strLine));
     // A newer record would be read out of step with its fields.
     if (nVersion > kErrorRecordVersion) {
         ar.Fail("unsupported finding record version " + std::to_string(nVersion));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,10 @@ public:
     explicit CSpellError(CSpellFile* pFile);
     CSpellError(CSpellFile* pFile, int32_t nKind, int32_t nLine, int32_t nPos,
                 const std::string& strWord, int32_t nCategory, const std::string& strLine);
+    // The findings of one line share its text.
+    CSpellError(CSpellFile* pFile, int32_t nKind, int32_t nLine, int32_t nPos,
+                const std::string& strWord, int32_t nCategory,
+                std::shared_ptr<const std::string> pLine);
 
     void CopyCalls(const std::vector<std::string>& calls);
     void Store(CArchiveWriter& ar) const;
@@ -30,6 +35,12 @@ public:
     // Case-insensitive search in the word, then in each suggestion.
     bool MatchesText(const std::string& strText) const;
 
+    const std::string& GetLine() const { return *m_pLine; }
+    void SetLine(std::string strLine);
+    // Takes the other finding's line text when it is the same text, so that a loaded
+    // project keeps one copy of a line however many findings it holds.
+    void ShareLineWith(const CSpellError& other);
+
     bool IsCounting() const { return m_bIgnored == 0; }
     bool IsPendingChange() const { return m_bIgnored == 0 && m_nChosen >= 0; }
 
@@ -37,7 +48,6 @@ public:
     int32_t m_nLine;
     int32_t m_nPos;
     std::string m_strWord;
-    std::string m_strLine;
     std::vector<std::string> m_calls;
     std::vector<std::string> m_suggestions;
     int32_t m_nChosen = -1;
@@ -45,6 +55,9 @@ public:
     int32_t m_nKind;
     int32_t m_nCategory;
     int32_t m_bVisible = 1;
+
+private:
+    std::shared_ptr<const std::string> m_pLine;
 };
 
 using CSpellErrors = std::vector<CSpellError*>;

@@ -236,6 +236,8 @@ bool CSpellFile::LoadErrors(CArchiveReader& ar) {
         m_errors.push_back(pError);
         if (!pError->Load(ar))
             return false;
+        if (i > 0 && m_errors[m_errors.size() - 2]->m_nLine == pError->m_nLine)
+            pError->ShareLineWith(*m_errors[m_errors.size() - 2]);
     }
     return true;
 }

@@ -180,7 +180,7 @@ void PlanChanges(const CSpellFile& file, CPlannedChanges& planned, CPlannedLines
         p->pError = CRefPtr<CSpellError>(pError);
         p->nPos = pError->m_nPos;
         p->strWord = pError->m_strWord;
-        p->strLine = pError->m_strLine;
+        p->strLine = pError->GetLine();
         int32_t nChosen = pError->m_nChosen;
         if (nChosen >= 0 && static_cast<size_t>(nChosen) < pError->m_suggestions.size()) {
             p->bReplace = true;
@@ -204,7 +204,7 @@ void TakeOffApplied(CSpellFile& file, const CPlannedChanges& planned) {
             }
         } else if (p->bMoved) {
             pError->m_nPos = p->nPos;
-            pError->m_strLine = p->strLine;
+            pError->SetLine(p->strLine);
         }
     }
 }

@@ -185,7 +185,7 @@ SFindingRowView CResultsModel::FindingView(int nRow) const {
     CLock lock(m_doc.GetLock());
     view.nLine = pError->m_nLine;
     view.nPos = pError->m_nPos;
-    view.strLine = pError->m_strLine;
+    view.strLine = pError->GetLine();
     view.strWord = pError->m_strWord;
     view.suggestions = pError->m_suggestions;
     view.calls = pError->m_calls;

@@ -188,7 +188,7 @@ TEST_F(BatchRun, LineEndsDoNotChangeWhatIsFound) {
             EXPECT_EQ(e[0]->m_nLine, 2);
             EXPECT_EQ(e[0]->m_nPos, 5);
             EXPECT_EQ(e[1]->m_nLine, 3);
-            EXPECT_EQ(e[1]->m_strLine, "\"two adress\"");
+            EXPECT_EQ(e[1]->GetLine(), "\"two adress\"");
         }
         EXPECT_EQ(FileNamed(doc, "empty.cpp")->m_nStatus, 0);
     });

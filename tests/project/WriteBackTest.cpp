@@ -59,11 +59,11 @@ TEST_F(WriteBack, ReplacementsOnOneLineLandAtTheirOwnPositions) {
     EXPECT_EQ(left->GetRefCount(), 1);
     EXPECT_EQ(right->GetRefCount(), 1);
     EXPECT_EQ(ignored->m_nPos, 6);
-    EXPECT_EQ(ignored->m_strLine, line);
+    EXPECT_EQ(ignored->GetLine(), line);
     EXPECT_EQ(plain->m_nPos, 15);
-    EXPECT_EQ(plain->m_strLine, "x word y three zz");
+    EXPECT_EQ(plain->GetLine(), "x word y three zz");
     EXPECT_EQ(below->m_nPos, 0);
-    EXPECT_EQ(below->m_strLine, "next");
+    EXPECT_EQ(below->GetLine(), "next");
     struct stat st {};
     ASSERT_EQ(stat(f->m_strPath.c_str(), &st), 0);
     EXPECT_EQ(f->m_tModified, st.st_mtime);
@@ -134,7 +134,7 @@ TEST_F(WriteBack, ChangedLineRefusesThatFileAndKeepsItsFindings) {
     EXPECT_EQ(ReadWholeFile(a->m_strPath), "x wrd!\n");
     EXPECT_EQ(a->m_errors, (CSpellErrors{stale}));
     EXPECT_EQ(stale->m_nChosen, 0);
-    EXPECT_EQ(stale->m_strLine, "x wrd");
+    EXPECT_EQ(stale->GetLine(), "x wrd");
     EXPECT_EQ(a->m_tModified, 1000000000);
     EXPECT_EQ(ReadWholeFile(b->m_strPath), "word\n");
     EXPECT_EQ(app.Display().Messages().back(), "Unable to save changes to the files:\n    " +
@@ -221,7 +221,7 @@ TEST_F(WriteBack, WrittenFileCountsAsCheckedOnTheNextRun) {
     EXPECT_TRUE(doc.SaveChanges());
     EXPECT_EQ(ReadWholeFile(path), "1:teh 1:ten\n");
     ASSERT_EQ(File(0)->m_errors.size(), 1u);
-    EXPECT_EQ(Error(0, 0)->m_strLine, "1:teh 1:ten");
+    EXPECT_EQ(Error(0, 0)->GetLine(), "1:teh 1:ten");
     view.TakeReports();
     Run();
     EXPECT_EQ(view.TakeReports(), std::vector<std::string>{"all checked"});
