@@ -17,6 +17,7 @@ std::string Trimmed(const std::string& strText) {
 }
 
 constexpr int32_t kAllCategories = 7;
+constexpr unsigned kMaxThreads = 1024;
 } // namespace
 
 std::optional<EOutputFormat> ParseOutputFormat(const std::string& strText) {
@@ -58,6 +59,16 @@ int32_t ApplyCategories(int32_t nOptions, const SBatchOptions& options) {
     return nOptions;
 }
 
+std::optional<unsigned> ParseThreadCount(const std::string& strText) {
+    if (strText.empty() || strText.size() > 4 ||
+        strText.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const unsigned nThreads = static_cast<unsigned>(std::stoul(strText));
+    if (nThreads < 1 || nThreads > kMaxThreads)
+        return std::nullopt;
+    return nThreads;
+}
+
 bool ReadBatchOptions(const CMirtCommandLineInfo& cmdInfo, SBatchOptions& options,
                       std::string& strError) {
     if (!cmdInfo.m_strFormat.empty()) {
@@ -79,6 +90,15 @@ bool ReadBatchOptions(const CMirtCommandLineInfo& cmdInfo, SBatchOptions& option
                        "; use strings, comments, code (comma separated), all or none\n";
             return false;
         }
+    }
+    if (!cmdInfo.m_strThreads.empty()) {
+        std::optional<unsigned> nThreads = ParseThreadCount(cmdInfo.m_strThreads);
+        if (!nThreads) {
+            strError = "mirt: --threads takes a whole number from 1 to 1024, not " +
+                       cmdInfo.m_strThreads + "\n";
+            return false;
+        }
+        options.nThreads = *nThreads;
     }
     options.bExitCode = cmdInfo.m_bExitCode != 0;
     options.strWordsFile = cmdInfo.m_strWordsFile;

@@ -19,6 +19,8 @@ struct SBatchOptions {
     std::optional<int32_t> nProfanity;
     std::string strWordsFile;
     std::string strExportWordsFile;
+    // The threads a check run may use; 0 = one per core.
+    unsigned nThreads = 0;
 };
 
 // "lines", "json" or "sarif", any case.
@@ -28,6 +30,9 @@ std::optional<int32_t> ParseCategories(const std::string& strText);
 // The project's check options with the categories given replaced: spelling in the
 // low bits, indecent words four bits up.
 int32_t ApplyCategories(int32_t nOptions, const SBatchOptions& options);
+
+// A whole number of threads from 1 to 1024.
+std::optional<unsigned> ParseThreadCount(const std::string& strText);
 
 // The options of the command line; false with a message for the user when a value
 // is not understood.

@@ -2,6 +2,7 @@
 #include "app/ConsoleView.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/ConsoleOutput.h"
 #include "project/MirtAppContext.h"
@@ -23,6 +24,14 @@ std::string FormatRunSummary(const SCheckStats& stats) {
                   nWithErrors == 1 ? "has" : "have", nSpelling, nSpelling == 1 ? "" : "s",
                   nProfanity, nProfanity == 1 ? "" : "s");
     return buffer;
+}
+
+// For benchmarks: set MIRT_RUN_STATS to have how the run went on standard error.
+std::string FormatRunStats(const SCheckStats& stats) {
+    return "mirt: run stats: words " + std::to_string(stats.nWords) + ", engine calls " +
+           std::to_string(stats.nEngineCalls) + ", distinct engine words " +
+           std::to_string(stats.nDistinctWords) + ", cache hits " +
+           std::to_string(stats.nCacheHits) + ", threads " + std::to_string(stats.nThreads) + "\n";
 }
 
 CConsoleView::CConsoleView(CMirtDoc& doc, CMirtAppContext& app, SConsoleOutput output)
@@ -117,6 +126,8 @@ void CConsoleView::OnRunEnded(const SCheckStats* pStats) {
         if (!m_app.m_strOutputPath.empty())
             text += "\nResults are stored in " + m_app.m_strOutputPath;
         ConsoleWrite(text + "\n");
+        if (std::getenv("MIRT_RUN_STATS") != nullptr)
+            ConsoleWriteError(FormatRunStats(*pStats));
     }
     bool bHasFiles;
     {

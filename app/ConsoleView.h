@@ -58,3 +58,5 @@ private:
 
 // The closing summary of a console run.
 std::string FormatRunSummary(const SCheckStats& stats);
+// How the run went about it, printed when MIRT_RUN_STATS is set.
+std::string FormatRunStats(const SCheckStats& stats);

@@ -55,7 +55,7 @@ bool CMirtApp::InitInstance(int argc, const char* const* argv) {
     m_recentFiles.Load(GetSettings());
     LoadLastFolderSettings();
     CMirtSpellEngines::Instance().LoadEngines(GetSettings(), GetProgramFolder());
-    RegisterBuiltinParsers();
+    RegisterBuiltinParsers(m_parsers);
     AddUserSyntaxes(m_parsers, GetProgramFolder());
     m_parsers.LoadAssociations(GetSettings());
 
@@ -92,6 +92,7 @@ bool CMirtApp::ApplyCommandLine(const CMirtCommandLineInfo& cmdInfo) {
         m_bUpdate = cmdInfo.m_bUpdate;
         m_bReset = cmdInfo.m_bReset;
         m_bReportOnlyErrors = cmdInfo.m_bReportOnlyErrors;
+        m_nThreads = m_batch.nThreads;
     }
     return true;
 }
@@ -253,16 +254,25 @@ int CMirtApp::ExitInstance() {
     return m_nExitCode;
 }
 
-void CMirtApp::RegisterBuiltinParsers() {
-    m_parsers.Add(std::make_unique<CMirtParserCpp>());
-    m_parsers.Add(std::make_unique<CMirtParserRc>());
-    m_parsers.Add(std::make_unique<CMirtParserVb>());
-    m_parsers.Add(std::make_unique<CMirtParserJava>());
-    m_parsers.Add(std::make_unique<CMirtParserHtml>());
-    m_parsers.Add(std::make_unique<CMirtParserVbScript>());
-    m_parsers.Add(std::make_unique<CMirtParserJavaScript>());
-    m_parsers.Add(std::make_unique<CMirtParserPerl>());
-    m_parsers.Add(std::make_unique<CMirtParserPhp>());
+void CMirtApp::RegisterBuiltinParsers(CMirtParsers& parsers) {
+    parsers.Add(std::make_unique<CMirtParserCpp>());
+    parsers.Add(std::make_unique<CMirtParserRc>());
+    parsers.Add(std::make_unique<CMirtParserVb>());
+    parsers.Add(std::make_unique<CMirtParserJava>());
+    parsers.Add(std::make_unique<CMirtParserHtml>());
+    parsers.Add(std::make_unique<CMirtParserVbScript>());
+    parsers.Add(std::make_unique<CMirtParserJavaScript>());
+    parsers.Add(std::make_unique<CMirtParserPerl>());
+    parsers.Add(std::make_unique<CMirtParserPhp>());
+}
+
+// The same parsers under the same ids; a helper finds a file's parser by its id, so
+// the extensions do not matter.
+std::unique_ptr<CMirtParsers> CMirtApp::MakeParsers() const {
+    auto pParsers = std::make_unique<CMirtParsers>();
+    RegisterBuiltinParsers(*pParsers);
+    AddUserSyntaxes(*pParsers, GetProgramFolder());
+    return pParsers;
 }
 
 void CMirtApp::LoadLastFolderSettings() {

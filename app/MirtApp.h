@@ -35,6 +35,7 @@ public:
     int ExitInstance();
 
     CMirtSpellEngine* GetCurrentEngine() override;
+    std::unique_ptr<CMirtParsers> MakeParsers() const override;
     // Batch mode then takes Ctrl-C and SIGTERM: the caller has blocked them for every
     // thread (CInterruptWatch::BlockSignals).
     void WatchInterrupts() { m_bWatchInterrupts = true; }
@@ -47,7 +48,7 @@ public:
 private:
     // The built-in parsers in their fixed order; the order decides which parser a file
     // gets when two list the same extension.
-    void RegisterBuiltinParsers();
+    static void RegisterBuiltinParsers(CMirtParsers& parsers);
     void LoadLastFolderSettings();
     void SaveLastFolderSettings();
     bool ApplyCommandLine(const CMirtCommandLineInfo& cmdInfo);

@@ -59,6 +59,8 @@ std::string* CMirtCommandLineInfo::PendingValue() {
         return &m_strWordsFile;
     case EPending::ExportWords:
         return &m_strExportWordsFile;
+    case EPending::Threads:
+        return &m_strThreads;
     default:
         return nullptr;
     }
@@ -70,7 +72,8 @@ bool CMirtCommandLineInfo::ParseBatchSwitch(const std::string& strSwitch) {
         {"-check", EPending::Check},
         {"-profanity", EPending::Profanity},
         {"-words", EPending::Words},
-        {"-export-words", EPending::ExportWords}};
+        {"-export-words", EPending::ExportWords},
+        {"-threads", EPending::Threads}};
     for (const auto& [pszName, ePending] : kValueSwitches) {
         if (strcasecmp(strSwitch.c_str(), pszName) == 0) {
             ClearPending();

@@ -36,7 +36,8 @@ public:
     int32_t m_bExpectMask = 0;
 
     // For CI and the terminal: "--format F", "--exit-code", "--check C",
-    // "--profanity C", "--words FILE", "--export-words FILE" and "--version". A value
+    // "--profanity C", "--words FILE", "--export-words FILE", "--threads N" and
+    // "--version". A value
     // switch not followed by a value leaves its field as it was.
     std::string m_strFormat;
     int32_t m_bExitCode = 0;
@@ -44,6 +45,8 @@ public:
     std::string m_strProfanity;
     std::string m_strWordsFile;
     std::string m_strExportWordsFile;
+    // "--threads N": the threads a check run may use.
+    std::string m_strThreads;
     int32_t m_bVersion = 0;
     // The switches nobody knows, as typed ("--outt").
     std::vector<std::string> m_unknownSwitches;
@@ -55,6 +58,6 @@ private:
     void ClearPending();
     bool ParseBatchSwitch(const std::string& strSwitch);
 
-    enum class EPending { None, Format, Check, Profanity, Words, ExportWords };
+    enum class EPending { None, Format, Check, Profanity, Words, ExportWords, Threads };
     EPending m_ePending = EPending::None;
 };

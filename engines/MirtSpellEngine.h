@@ -1,6 +1,7 @@
 // What the program asks of a spelling engine.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,4 +22,8 @@ public:
     // True once the engine lost what Start acquired (its server went away mid-run);
     // the run then ends as after a failed start.
     virtual bool HasFailed() const { return false; }
+
+    // A new, stopped engine that answers every word as this one does, for another
+    // thread; null when the engine has no such twin.
+    virtual std::unique_ptr<CMirtSpellEngine> MakePeer() const { return nullptr; }
 };

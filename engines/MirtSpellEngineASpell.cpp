@@ -60,6 +60,11 @@ CMirtSpellEngineASpell::CMirtSpellEngineASpell(std::string strProgramFolder)
 
 CMirtSpellEngineASpell::~CMirtSpellEngineASpell() = default;
 
+// Same folder, same dictionaries and options: the same answers.
+std::unique_ptr<CMirtSpellEngine> CMirtSpellEngineASpell::MakePeer() const {
+    return std::make_unique<CMirtSpellEngineASpell>(m_strProgramFolder);
+}
+
 int CMirtSpellEngineASpell::Start() {
     ConfigPtr pConfig(new_aspell_config());
     if (!pConfig || !Configure(pConfig.get(), m_strProgramFolder))

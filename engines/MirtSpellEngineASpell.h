@@ -22,6 +22,7 @@ public:
     int CheckWord(std::string strWord, std::vector<std::string>& suggestions) override;
     std::string GetName() const override { return "ASpell"; }
     std::string GetDescription() const override { return ""; }
+    std::unique_ptr<CMirtSpellEngine> MakePeer() const override;
 
     // The value the running speller holds for an Aspell option; empty when stopped.
     std::string GetSpellerOption(const std::string& strKey) const;

@@ -2,14 +2,19 @@
 #include "project/CheckRun.h"
 
 #include <algorithm>
+#include <thread>
 
+#include "engines/CachedSpellEngine.h"
 #include "engines/MirtSpellEngine.h"
+#include "engines/SpellAnswerCache.h"
 #include "parsers/MirtParser.h"
 #include "parsers/WordCategory.h"
 #include "platform/FileStatus.h"
 #include "project/LineReader.h"
 #include "project/MirtAppContext.h"
 #include "project/MirtDoc.h"
+#include "project/SpellPrefetch.h"
+#include "project/WordCheck.h"
 
 namespace {
 using CLock = std::lock_guard<std::recursive_mutex>;
@@ -41,25 +46,67 @@ void CCheckRun::Run() {
     m_doc.NotifyViews(NOTIFY_REBUILD, 1);
     if (!StartEngine())
         return;
-    m_app.m_parsers.SetContextAll(&m_doc, m_pEngine);
     m_doc.m_bStarting = 0;
     m_pStats = std::make_unique<SCheckStats>();
-    for (const CRefPtr<CSpellFile>& pFile : m_workList) {
-        if (!IsRunning())
-            break;
-        CheckFile(pFile.get());
-        CountFile(pFile.get());
-        if (m_pEngine->HasFailed()) {
-            ReportEngineFailure();
-            break;
-        }
-    }
+    CheckWorkList();
     m_pEngine->Stop();
     m_doc.m_bRunning = 0;
     m_doc.OnRunFinishing();
     m_doc.NotifyViews(NOTIFY_REBUILD, 0);
     m_doc.NotifyViews(NOTIFY_RUN_ENDED, 0, nullptr, std::move(m_pStats));
     m_workList.clear();
+}
+
+// The parsers ask through the run's cache, which helper threads fill from the back of
+// the work list; the parsers get the engine itself back at the end, as the cache goes
+// with the run.
+void CCheckRun::CheckWorkList() {
+    CSpellAnswerCache cache;
+    CCachedSpellEngine cached(*m_pEngine, cache);
+    m_app.m_parsers.SetContextAll(&m_doc, &cached);
+    CSpellPrefetch prefetch(cache, PrefetchFiles(), m_nCheckOptions);
+    prefetch.Start(MakeHelpers());
+    for (size_t i = 0; i < m_workList.size() && IsRunning(); ++i) {
+        prefetch.Reached(i);
+        CheckFile(m_workList[i].get());
+        CountFile(m_workList[i].get());
+        if (m_pEngine->HasFailed()) {
+            ReportEngineFailure();
+            break;
+        }
+    }
+    prefetch.Stop();
+    m_app.m_parsers.SetContextAll(&m_doc, m_pEngine);
+    m_pStats->nWords = m_nWords;
+    m_pStats->nEngineCalls = cached.GetEngineCalls() + prefetch.GetEngineCalls();
+    m_pStats->nDistinctWords = cache.GetSize();
+    m_pStats->nCacheHits = cached.GetCacheHits();
+    m_pStats->nThreads = static_cast<uint32_t>(1 + prefetch.GetHelperCount());
+}
+
+std::vector<CSpellPrefetch::SFile> CCheckRun::PrefetchFiles() const {
+    CLock lock(m_doc.GetLock());
+    std::vector<CSpellPrefetch::SFile> files;
+    for (const CRefPtr<CSpellFile>& pFile : m_workList)
+        files.push_back({pFile->m_strPath, pFile->GetDisplayName(), pFile->m_nSyntax});
+    return files;
+}
+
+// One helper per spare core, when there is a later file for it to read and the
+// application and the engine can give it parsers and a speller of its own.
+std::vector<CSpellPrefetch::SHelperParts> CCheckRun::MakeHelpers() const {
+    unsigned nThreads = m_app.m_nThreads;
+    if (nThreads == 0)
+        nThreads = std::max(1u, std::thread::hardware_concurrency());
+    const size_t nHelpers = std::min<size_t>(nThreads - 1, m_workList.size() - 1);
+    std::vector<CSpellPrefetch::SHelperParts> helpers;
+    while (helpers.size() < nHelpers) {
+        CSpellPrefetch::SHelperParts parts{m_app.MakeParsers(), m_pEngine->MakePeer()};
+        if (!parts.pParsers || !parts.pEngine)
+            break;
+        helpers.push_back(std::move(parts));
+    }
+    return helpers;
 }
 
 // Queues every file whose check is out of date. False when there is nothing to do.
@@ -167,12 +214,16 @@ SFileResult::EOutcome CCheckRun::ReadFile(CSpellFile* pFile, CMirtParser* pParse
     int32_t nLine = 0;
     while (IsRunning() && !pFile->m_bRemoved && reader.ReadLine(strLine, strLineEnd)) {
         ++nLine;
+        if (!IsCheckedLine(strLine))
+            continue;
         CWordList words;
         pParser->ParseLine(strLine, words);
+        m_nWords += words.size();
+        std::shared_ptr<const std::string> pShared; // made at the line's first finding
         for (const SWord& word : words) {
             if (!IsRunning())
                 break;
-            CheckWord(pFile, pParser, word, nLine, strLine);
+            CheckWord(pFile, pParser, word, nLine, SLineText{strLine, pShared});
             // An engine that lost its server ends the run: this file is not checked.
             if (m_pEngine->HasFailed())
                 m_doc.m_bRunning = 0;
@@ -191,32 +242,20 @@ SFileResult::EOutcome CCheckRun::ReadFile(CSpellFile* pFile, CMirtParser* pParse
 }
 
 void CCheckRun::CheckWord(CSpellFile* pFile, CMirtParser* pParser, const SWord& word, int32_t nLine,
-                          const std::string& strLine) {
-    const int32_t nCategory = word.nCategory;
+                          SLineText line) {
     std::vector<std::string> suggestions;
-    int32_t nKind = KIND_SPELLING;
-    if (nCategory != CATEGORY_NONE && (m_nCheckOptions & (nCategory << 4)) != 0) {
-        pParser->CheckProfanity(word.strWord, suggestions);
-        if (!suggestions.empty())
-            nKind = KIND_PROFANITY;
-    }
-    if (suggestions.empty() && (m_nCheckOptions & nCategory) != 0) {
-        if (nCategory == CATEGORY_LANGUAGE)
-            pParser->CheckLanguageWord(word.strWord, suggestions);
-        else if (nCategory == CATEGORY_COMMENT)
-            pParser->CheckCommentWord(word.strWord, suggestions);
-        else if (nCategory == CATEGORY_CODE)
-            pParser->CheckCodeWord(word.strWord, suggestions);
-    }
+    const int32_t nKind = CheckParsedWord(*pParser, word, m_nCheckOptions, suggestions);
     if (!suggestions.empty())
-        AddFinding(pFile, word, nKind, nLine, strLine, suggestions);
+        AddFinding(pFile, word, nKind, nLine, line, suggestions);
 }
 
 // Creates the finding and applies the project's rules to it at once.
 void CCheckRun::AddFinding(CSpellFile* pFile, const SWord& word, int32_t nKind, int32_t nLine,
-                           const std::string& strLine, std::vector<std::string>& suggestions) {
+                           SLineText line, std::vector<std::string>& suggestions) {
+    if (!line.pShared)
+        line.pShared = std::make_shared<const std::string>(line.text);
     auto* pError =
-        new CSpellError(pFile, nKind, nLine, word.nPos, word.strWord, word.nCategory, strLine);
+        new CSpellError(pFile, nKind, nLine, word.nPos, word.strWord, word.nCategory, line.pShared);
     pError->CopyCalls(word.calls);
     pError->AddRef();
     pError->m_suggestions = std::move(suggestions);

@@ -10,12 +10,19 @@
 #include "parsers/Word.h"
 #include "project/MirtDocView.h"
 #include "project/RefCounter.h"
+#include "project/SpellPrefetch.h"
 
 class CMirtAppContext;
 class CMirtDoc;
 class CMirtParser;
 class CMirtSpellEngine;
 class CSpellFile;
+
+// The text of the line being checked, and the copy that its findings share.
+struct SLineText {
+    const std::string& text;
+    std::shared_ptr<const std::string>& pShared;
+};
 
 class CCheckRun {
 public:
@@ -25,14 +32,17 @@ public:
 private:
     bool BuildWorkList();
     bool StartEngine();
+    void CheckWorkList();
+    std::vector<CSpellPrefetch::SFile> PrefetchFiles() const;
+    std::vector<CSpellPrefetch::SHelperParts> MakeHelpers() const;
     void ReportEngineFailure();
     void CheckFile(CSpellFile* pFile);
     SFileResult::EOutcome ReadFile(CSpellFile* pFile, CMirtParser* pParser,
                                    const std::string& strPath);
     void CheckWord(CSpellFile* pFile, CMirtParser* pParser, const SWord& word, int32_t nLine,
-                   const std::string& strLine);
+                   SLineText line);
     void AddFinding(CSpellFile* pFile, const SWord& word, int32_t nKind, int32_t nLine,
-                    const std::string& strLine, std::vector<std::string>& suggestions);
+                    SLineText line, std::vector<std::string>& suggestions);
     void FinishFile(CSpellFile* pFile, SFileResult& result);
     void CountFile(CSpellFile* pFile);
     bool NeedsCheck(const CSpellFile* pFile) const;
@@ -44,4 +54,5 @@ private:
     CMirtSpellEngine* m_pEngine = nullptr;
     std::vector<CRefPtr<CSpellFile>> m_workList;
     std::unique_ptr<SCheckStats> m_pStats;
+    uint64_t m_nWords = 0;
 };

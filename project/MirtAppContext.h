@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "parsers/MirtParsers.h"
@@ -27,6 +28,9 @@ public:
 
     // The engine a check run starts; null when there is none.
     virtual CMirtSpellEngine* GetCurrentEngine() = 0;
+    // A registry like m_parsers for a helper thread of a check run; null when the
+    // application makes none, and the run then reads ahead on no other thread.
+    virtual std::unique_ptr<CMirtParsers> MakeParsers() const { return nullptr; }
 
     CSettingsStore& GetSettings() const { return m_settings; }
     const std::string& GetProgramFolder() const { return m_strProgramFolder; }
@@ -52,6 +56,8 @@ public:
     int32_t m_bReset = 0;
     int32_t m_bReportOnlyErrors = 0;
     int32_t m_bConsole = 0;
+    // Threads a check run may use, its own included; 0 = one per core.
+    unsigned m_nThreads = 0;
 
 private:
     CSettingsStore& m_settings;

@@ -22,6 +22,14 @@ struct SCheckStats {
     int32_t nProfanityLanguage = 0;
     int32_t nProfanityComment = 0;
     int32_t nProfanityCode = 0;
+    // How the run went about it: words checked, calls that reached the engine (on
+    // every thread), distinct words the engine answered, answers taken from the run's
+    // cache, and the threads that checked.
+    uint64_t nWords = 0;
+    uint64_t nEngineCalls = 0;
+    uint64_t nDistinctWords = 0;
+    uint64_t nCacheHits = 0;
+    uint32_t nThreads = 1;
 };
 
 constexpr int NOTIFY_REBUILD = 0; // argument 1: a run is starting

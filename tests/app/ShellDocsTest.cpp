@@ -6,10 +6,12 @@
 #include "tests/support/TempDir.h"
 
 namespace {
-const char* const kSwitches[] = {
-    "--help",      "--version",    "-console",      "--out",   "--noupdate",  "--reportonlyerrors",
-    "--reset",     "--add-folder", "--mask",        "--check", "--profanity", "--format",
-    "--exit-code", "--words",      "--export-words"};
+const char* const kSwitches[] = {"--help",      "--version",    "-console",
+                                 "--out",       "--noupdate",   "--reportonlyerrors",
+                                 "--reset",     "--add-folder", "--mask",
+                                 "--check",     "--profanity",  "--format",
+                                 "--exit-code", "--words",      "--export-words",
+                                 "--threads"};
 
 std::string Resource(const std::string& strName) {
     return ReadWholeFile(std::string(MIRT_SOURCE_DIR) + "/resources/" + strName);

@@ -18,11 +18,20 @@ protected:
     void SetUp() override {
         CDocTest::SetUp();
         doc.m_options.m_nCheckOptions = 7 | 16;
-        std::string text;
-        for (int i = 0; i < kLines; ++i)
-            text += "1:teh 2:teh@TRACE 4:darn\n";
-        for (int i = 0; i < kFiles; ++i)
+        // The engine hears each word of a run once: every line has a word of its own.
+        engine.RejectUnknownWords({"the"});
+        for (int i = 0; i < kFiles; ++i) {
+            std::string text;
+            for (int k = 0; k < kLines; ++k)
+                text += "1:teh" + Letters(i * kLines + k) + " 2:teh@TRACE 4:darn\n";
             doc.AddFile(dir.WriteFile("f" + std::to_string(i) + ".txt", text));
+        }
+    }
+    static std::string Letters(int n) {
+        std::string s;
+        for (; n > 0; n /= 26)
+            s += static_cast<char>('a' + n % 26);
+        return s;
     }
 
     // What a results list and its commands do while a run goes on.
@@ -39,9 +48,9 @@ protected:
     void UseFindingsOnce(int nRound) {
         std::lock_guard<std::recursive_mutex> lock(doc.GetLock());
         for (CSpellFile* pFile : doc.m_files) {
-            pFile->IgnoreWord("teh", 1, nullptr);
+            pFile->IgnoreWord("teh", 2, nullptr);
             (void)pFile->CountCountingErrors();
-            pFile->UnignoreWord("teh", 1);
+            pFile->UnignoreWord("teh", 2);
             for (CSpellError* pError : pFile->m_errors)
                 pError->m_nChosen = pError->m_suggestions.empty() ? -1 : 0;
         }

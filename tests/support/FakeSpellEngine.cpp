@@ -73,6 +73,23 @@ int CFakeSpellEngine::CheckWord(std::string strWord, std::vector<std::string>& s
     return 1;
 }
 
+void CFakeSpellEngine::SetPeerOnWord(std::function<void(const std::string&)> onWord) {
+    std::lock_guard lock(m_mutex);
+    m_onPeerWord = std::move(onWord);
+}
+
+std::unique_ptr<CMirtSpellEngine> CFakeSpellEngine::MakePeer() const {
+    std::lock_guard lock(m_mutex);
+    if (!m_onPeerWord)
+        return nullptr;
+    auto pPeer = std::make_unique<CFakeSpellEngine>();
+    pPeer->m_rejected = m_rejected;
+    pPeer->m_unknownSuggestions = m_unknownSuggestions;
+    pPeer->m_strName = m_strName;
+    pPeer->m_onWord = m_onPeerWord;
+    return pPeer;
+}
+
 std::string CFakeSpellEngine::GetName() const {
     std::lock_guard lock(m_mutex);
     return m_strName;

@@ -24,6 +24,9 @@ public:
     void SetOnWord(std::function<void(const std::string&)> onWord);
     // Called on every start, before it answers (outside the engine's lock).
     void SetOnStart(std::function<void()> onStart);
+    // From now on MakePeer gives engines with a copy of the script that call this with
+    // every word they are asked (no peers before).
+    void SetPeerOnWord(std::function<void(const std::string&)> onWord);
 
     int Start() override;
     int Stop() override;
@@ -31,6 +34,7 @@ public:
     std::string GetName() const override;
     std::string GetDescription() const override;
     bool HasFailed() const override;
+    std::unique_ptr<CMirtSpellEngine> MakePeer() const override;
 
     // Every word asked, in order.
     std::vector<std::string> GetAskedWords() const;
@@ -50,4 +54,5 @@ private:
     bool m_bFailed = false;
     std::function<void(const std::string&)> m_onWord;
     std::function<void()> m_onStart;
+    std::function<void(const std::string&)> m_onPeerWord;
 };
