@@ -27,6 +27,8 @@ using ConfigPtr = std::unique_ptr<AspellConfig, SConfigDeleter>;
 // offer for words far shorter than that.
 constexpr size_t kLongestSuggestedWord = 1000;
 
+constexpr unsigned kSuggestionsPerSpeller = 256;
+
 // The folders of the Aspell folder, in the order they are given to Aspell.
 constexpr std::pair<const char*, const char*> kFolderKeys[] = {
     {"dict-dir", "Aspell/dict"},
@@ -66,18 +68,42 @@ std::unique_ptr<CMirtSpellEngine> CMirtSpellEngineASpell::MakePeer() const {
 }
 
 int CMirtSpellEngineASpell::Start() {
+    m_pSpeller.reset();
+    std::string strError;
+    m_pSpeller = NewSpeller(strError);
+    if (!m_pSpeller) {
+        if (!strError.empty())
+            ConsoleWrite(strError + "\n");
+        return 0;
+    }
+    m_nSuggestCalls = 0;
+    return 1;
+}
+
+// Null, with Aspell's message when it gave one, when the speller cannot be made.
+CMirtSpellEngineASpell::CSpellerPtr
+CMirtSpellEngineASpell::NewSpeller(std::string& strError) const {
     ConfigPtr pConfig(new_aspell_config());
     if (!pConfig || !Configure(pConfig.get(), m_strProgramFolder))
-        return 0;
-    m_pSpeller.reset();
+        return nullptr;
     AspellCanHaveError* pResult = new_aspell_speller(pConfig.get());
     if (aspell_error_number(pResult) != 0) {
         std::unique_ptr<AspellCanHaveError, SCanHaveErrorDeleter> pError(pResult);
-        ConsoleWrite(std::string(aspell_error_message(pResult)) + "\n");
-        return 0;
+        strError = aspell_error_message(pResult);
+        return nullptr;
     }
-    m_pSpeller.reset(to_aspell_speller(pResult));
-    return 1;
+    return CSpellerPtr(to_aspell_speller(pResult));
+}
+
+// Aspell keeps some kilobytes of every suggestion search until its speller goes, so a
+// long run trades the speller for a fresh one now and then; a fresh speller answers
+// as the old one did. Should that fail, the old one goes on.
+void CMirtSpellEngineASpell::RenewAfterSuggestions() {
+    if (++m_nSuggestCalls % kSuggestionsPerSpeller != 0)
+        return;
+    std::string strError;
+    if (CSpellerPtr pFresh = NewSpeller(strError))
+        m_pSpeller = std::move(pFresh);
 }
 
 int CMirtSpellEngineASpell::Stop() {
@@ -101,6 +127,8 @@ int CMirtSpellEngineASpell::CheckWord(std::string strWord, std::vector<std::stri
         aspell_word_list_elements(pList));
     while (const char* pszSuggestion = aspell_string_enumeration_next(pEnum.get()))
         suggestions.emplace_back(pszSuggestion);
+    pEnum.reset();
+    RenewAfterSuggestions();
     return 1;
 }
 

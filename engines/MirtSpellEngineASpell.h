@@ -32,6 +32,11 @@ private:
         void operator()(AspellSpeller* pSpeller) const;
     };
 
+    using CSpellerPtr = std::unique_ptr<AspellSpeller, SSpellerDeleter>;
+    CSpellerPtr NewSpeller(std::string& strError) const;
+    void RenewAfterSuggestions();
+
     std::string m_strProgramFolder;
-    std::unique_ptr<AspellSpeller, SSpellerDeleter> m_pSpeller;
+    CSpellerPtr m_pSpeller;
+    unsigned m_nSuggestCalls = 0;
 };

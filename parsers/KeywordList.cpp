@@ -112,7 +112,8 @@ void CKeywordList::LoadFromText(std::string_view text) {
 }
 
 bool CKeywordList::LoadFromFile(const std::string& strPath) {
-    m_index.clear(); // it points into the text about to go
+    m_index.clear(); // they point into the text about to go
+    m_entries.clear();
     m_pOwned.reset();
     m_pData = nullptr;
     m_nSize = 0;
@@ -148,7 +149,18 @@ bool CKeywordList::Find(const std::string& strWord) const {
 }
 
 bool CKeywordList::FindPrefix(const std::string& strWord) const {
-    return Search(strWord, true);
+    return IsIndexed() ? FindPrefixInEntries(strWord) : Search(strWord, true);
+}
+
+// The entries that begin with the word follow one another in the sorted list, from
+// the first entry that does not sort before the word.
+bool CKeywordList::FindPrefixInEntries(const std::string& strWord) const {
+    const char* pEnd = m_pData + m_nSize;
+    auto it = std::lower_bound(m_entries.begin(), m_entries.end(), strWord,
+                               [this, pEnd](uint32_t nOffset, const std::string& word) {
+                                   return CompareEntry(m_pData + nOffset, pEnd, word) < 0;
+                               });
+    return it != m_entries.end() && CompareEntry(m_pData + *it, pEnd, strWord) == 0;
 }
 
 bool CKeywordList::Search(const std::string& strWord, bool bPrefix) const {
@@ -181,30 +193,45 @@ bool CKeywordList::Search(const std::string& strWord, bool bPrefix) const {
     return false;
 }
 
-// Half the slots stay free at most, so a miss ends after a probe or two.
+// Half the slots stay free at most, so a miss ends after a probe or two. In a list
+// shorter than 16 MB a slot's top byte holds eight bits of the entry's hash, so that
+// most probes of other entries end without reading the list's text.
 void CKeywordList::BuildIndex() {
     m_index.clear();
+    m_entries.clear();
     std::vector<SEntry> entries = SortedEntries(m_pData, m_pData ? m_nSize : 0);
     if (entries.empty())
         return;
+    m_bTagged = m_nSize < kTagOffsetLimit;
     size_t nSlots = 2;
     while (nSlots < 2 * entries.size())
         nSlots *= 2;
     m_index.assign(nSlots, 0);
+    m_entries.reserve(entries.size());
     for (const SEntry& entry : entries) {
-        size_t i = HashFolded(m_pData + entry.nOffset, entry.nLength) & (nSlots - 1);
+        const uint64_t nHash = HashFolded(m_pData + entry.nOffset, entry.nLength);
+        size_t i = nHash & (nSlots - 1);
         while (m_index[i] != 0)
             i = (i + 1) & (nSlots - 1);
-        m_index[i] = entry.nOffset + 1;
+        m_index[i] = (entry.nOffset + 1) | (m_bTagged ? Tag(nHash) : 0);
+        m_entries.push_back(entry.nOffset);
     }
+}
+
+uint32_t CKeywordList::Tag(uint64_t nHash) {
+    return static_cast<uint32_t>(nHash >> 56) << 24;
 }
 
 bool CKeywordList::FindInIndex(const std::string& strWord) const {
     const char* pEnd = m_pData + m_nSize;
     const size_t nMask = m_index.size() - 1;
-    for (size_t i = HashFolded(strWord.data(), strWord.size()) & nMask; m_index[i] != 0;
-         i = (i + 1) & nMask) {
-        const char* pEntry = m_pData + (m_index[i] - 1);
+    const uint64_t nHash = HashFolded(strWord.data(), strWord.size());
+    const uint32_t nTag = m_bTagged ? Tag(nHash) : 0;
+    const uint32_t nTagMask = m_bTagged ? 0xFF000000u : 0;
+    for (size_t i = nHash & nMask; m_index[i] != 0; i = (i + 1) & nMask) {
+        if ((m_index[i] & nTagMask) != nTag)
+            continue;
+        const char* pEntry = m_pData + ((m_index[i] & ~nTagMask) - 1);
         if (static_cast<size_t>(pEnd - pEntry) >= strWord.size() &&
             CompareEntry(pEntry, pEnd, strWord) == 0 && IsEntryEnd(pEntry + strWord.size(), pEnd))
             return true;

@@ -46,12 +46,18 @@ private:
     bool Search(const std::string& strWord, bool bPrefix) const;
     void BuildIndex();
     bool FindInIndex(const std::string& strWord) const;
+    bool FindPrefixInEntries(const std::string& strWord) const;
+    static uint32_t Tag(uint64_t nHash);
+    static constexpr uint32_t kTagOffsetLimit = 1u << 24;
 
     const char* m_pData = nullptr;
     uint32_t m_nSize = 0;
     std::unique_ptr<char[]> m_pOwned; // only for a list read from a file
     // Open addressing: an entry's offset plus one, 0 for a free slot; a power of two long.
     std::vector<uint32_t> m_index;
+    bool m_bTagged = false;
+    // The entries' offsets in their order, for prefix look-ups.
+    std::vector<uint32_t> m_entries;
 };
 
 // The process-wide built-in list of that id (empty for an unknown id).

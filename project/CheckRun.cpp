@@ -258,7 +258,7 @@ void CCheckRun::AddFinding(CSpellFile* pFile, const SWord& word, int32_t nKind, 
         new CSpellError(pFile, nKind, nLine, word.nPos, word.strWord, word.nCategory, line.pShared);
     pError->CopyCalls(word.calls);
     pError->AddRef();
-    pError->m_suggestions = std::move(suggestions);
+    pError->m_suggestions = SharedSuggestions(word.strWord, std::move(suggestions));
     CLock lock(m_doc.GetLock());
     std::string strRule;
     if (m_doc.m_dictionary.LookupReplacement(word.strWord, word.nCategory, strRule)) {
@@ -270,7 +270,7 @@ void CCheckRun::AddFinding(CSpellFile* pFile, const SWord& word, int32_t nKind, 
             if (it != sugg.rend()) {
                 pError->m_nChosen = static_cast<int32_t>(sugg.rend() - it - 1);
             } else {
-                sugg.insert(sugg.begin(), strRule);
+                sugg.Insert(0, strRule);
                 pError->m_nChosen = 0;
             }
         }
@@ -282,6 +282,17 @@ void CCheckRun::AddFinding(CSpellFile* pFile, const SWord& word, int32_t nKind, 
         }
     }
     pFile->m_errors.push_back(pError);
+}
+
+// Findings of one word mostly carry the same list: they share it.
+CSuggestions CCheckRun::SharedSuggestions(const std::string& strWord,
+                                          std::vector<std::string> suggestions) {
+    auto it = m_suggestionPool.find(strWord);
+    if (it != m_suggestionPool.end() && it->second == suggestions)
+        return it->second;
+    CSuggestions shared(std::move(suggestions));
+    m_suggestionPool.insert_or_assign(strWord, shared);
+    return shared;
 }
 
 void CCheckRun::FinishFile(CSpellFile* pFile, SFileResult& result) {

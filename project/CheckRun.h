@@ -5,12 +5,14 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "parsers/Word.h"
 #include "project/MirtDocView.h"
 #include "project/RefCounter.h"
 #include "project/SpellPrefetch.h"
+#include "project/Suggestions.h"
 
 class CMirtAppContext;
 class CMirtDoc;
@@ -43,6 +45,8 @@ private:
                    SLineText line);
     void AddFinding(CSpellFile* pFile, const SWord& word, int32_t nKind, int32_t nLine,
                     SLineText line, std::vector<std::string>& suggestions);
+    CSuggestions SharedSuggestions(const std::string& strWord,
+                                   std::vector<std::string> suggestions);
     void FinishFile(CSpellFile* pFile, SFileResult& result);
     void CountFile(CSpellFile* pFile);
     bool NeedsCheck(const CSpellFile* pFile) const;
@@ -55,4 +59,5 @@ private:
     std::vector<CRefPtr<CSpellFile>> m_workList;
     std::unique_ptr<SCheckStats> m_pStats;
     uint64_t m_nWords = 0;
+    std::unordered_map<std::string, CSuggestions> m_suggestionPool;
 };

@@ -62,9 +62,19 @@ bool CLineReader::ReadLine(std::string& strLine, std::string& strLineEnd) {
     if (m_fd < 0 || PeekByte() < 0)
         return false;
     for (;;) {
-        int c = GetByte();
-        if (c < 0)
+        // The bytes up to the line's end go in at once.
+        if (m_nPos == m_nEnd && !Fill())
             return true;
+        const char* pStart = m_buffer + m_nPos;
+        const char* pEnd = m_buffer + m_nEnd;
+        const char* p = pStart;
+        while (p != pEnd && *p != '\n' && *p != '\r')
+            ++p;
+        strLine.append(pStart, p);
+        m_nPos = static_cast<size_t>(p - m_buffer);
+        if (p == pEnd)
+            continue;
+        int c = GetByte();
         if (c == '\n') {
             strLineEnd = "\n";
             return true;
@@ -77,6 +87,5 @@ bool CLineReader::ReadLine(std::string& strLine, std::string& strLineEnd) {
             }
             return true;
         }
-        strLine += static_cast<char>(c);
     }
 }

@@ -70,7 +70,7 @@ bool CMirtDoc::AddSuggestion(CSpellError* pError, const std::string& strText) {
     CLock lock(m_lock);
     if (pError == nullptr)
         return false;
-    pError->m_suggestions.insert(pError->m_suggestions.begin(), strText);
+    pError->m_suggestions.Insert(0, strText);
     if (pError->m_nChosen >= 0)
         ++pError->m_nChosen;
     return ChooseSuggestion(pError, 0);

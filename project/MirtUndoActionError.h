@@ -30,5 +30,5 @@ private:
     int32_t m_bSavedIgnored;
     // Replace all may take a suggestion out of the list when it is undone, which would
     // leave the saved index pointing at another word; the list comes back with it.
-    std::vector<std::string> m_savedSuggestions;
+    CSuggestions m_savedSuggestions;
 };

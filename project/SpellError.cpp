@@ -75,8 +75,10 @@ bool CSpellError::Load(CArchiveReader& ar) {
     m_nCategory = 1;
     if (nVersion > 0 && !ar.ReadInt32(m_nCategory))
         return false;
-    if (!ar.ReadStringArray(m_suggestions))
+    std::vector<std::string> suggestions;
+    if (!ar.ReadStringArray(suggestions))
         return false;
+    m_suggestions = std::move(suggestions);
     if (nVersion > 2 && !ar.ReadStringArray(m_calls))
         return false;
     m_bVisible = 1;

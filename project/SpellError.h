@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "project/RefCounter.h"
+#include "project/Suggestions.h"
 
 class CArchiveReader;
 class CArchiveWriter;
@@ -49,7 +50,7 @@ public:
     int32_t m_nPos;
     std::string m_strWord;
     std::vector<std::string> m_calls;
-    std::vector<std::string> m_suggestions;
+    CSuggestions m_suggestions;
     int32_t m_nChosen = -1;
     int32_t m_bIgnored = 0;
     int32_t m_nKind;

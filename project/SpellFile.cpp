@@ -141,7 +141,7 @@ void CSpellFile::ReplaceWord(const std::string& strWord, int32_t nCategory,
         if (found != p->m_suggestions.end()) {
             p->m_nChosen = static_cast<int32_t>(found - p->m_suggestions.begin());
         } else {
-            p->m_suggestions.insert(p->m_suggestions.begin(), strReplacement);
+            p->m_suggestions.Insert(0, strReplacement);
             p->m_nChosen = 0;
         }
     }
@@ -155,7 +155,7 @@ void CSpellFile::UndoReplaceWord(const std::string& strWord, int32_t nCategory,
         p->m_bIgnored = 0;
         if (p->m_nChosen >= 0 && static_cast<size_t>(p->m_nChosen) < p->m_suggestions.size() &&
             p->m_suggestions[p->m_nChosen] == strReplacement) {
-            p->m_suggestions.erase(p->m_suggestions.begin() + p->m_nChosen);
+            p->m_suggestions.Erase(static_cast<size_t>(p->m_nChosen));
             p->m_nChosen = -1;
         }
     }

@@ -59,6 +59,9 @@ void CSpellPrefetch::Work(SHelperParts& parts) {
     m_nEngineCalls += cached.GetEngineCalls();
     parts.pParsers->SetContextAll(nullptr, nullptr);
     parts.pEngine->Stop();
+    // Freed here, while the run goes on: a helper's parsers hold every identifier read.
+    parts.pParsers.reset();
+    parts.pEngine.reset();
 }
 
 // The words go through the same checks as in the run; what they find is dropped, what

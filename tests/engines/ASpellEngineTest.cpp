@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 
 #include "engines/MirtSpellEngineASpell.h"
 #include "platform/ConsoleOutput.h"
@@ -144,4 +145,34 @@ TEST(ASpellEngineFolder, DictionariesWithoutTheirDataDoNotStart) {
     EXPECT_EQ(nResult, 0);
     EXPECT_FALSE(strOutput.empty());
     EXPECT_TRUE(strOutput.ends_with('\n')) << strOutput;
+}
+
+// The speller is renewed now and then during a long run, and a peer is a speller of
+// its own: the answers stay those of the first speller either way.
+TEST_F(ASpellEngine, AnswersStayTheSameAcrossRenewalsAndPeers) {
+    const Lines words = {"recieve", "adress", "wierd", "teh", "mispeled", "occured"};
+    std::vector<Lines> first;
+    for (const std::string& word : words) {
+        Lines list;
+        ASSERT_EQ(engine.CheckWord(word, list), 1);
+        EXPECT_FALSE(list.empty()) << word;
+        first.push_back(list);
+    }
+    // Enough suggestion searches to pass several renewals.
+    for (int i = 0; i < 700; ++i) {
+        Lines list;
+        engine.CheckWord(words[static_cast<size_t>(i) % words.size()] + "x", list);
+    }
+    std::unique_ptr<CMirtSpellEngine> pPeer = engine.MakePeer();
+    ASSERT_NE(pPeer, nullptr);
+    EXPECT_EQ(pPeer->GetName(), engine.GetName());
+    ASSERT_EQ(pPeer->Start(), 1);
+    for (size_t k = 0; k < words.size(); ++k) {
+        Lines again, fromPeer;
+        ASSERT_EQ(engine.CheckWord(words[k], again), 1);
+        ASSERT_EQ(pPeer->CheckWord(words[k], fromPeer), 1);
+        EXPECT_EQ(again, first[k]) << words[k];
+        EXPECT_EQ(fromPeer, first[k]) << words[k];
+    }
+    EXPECT_EQ(pPeer->Stop(), 1);
 }

@@ -277,21 +277,22 @@ TEST(KeywordList, IndexedAndUnindexedListsAnswerAsAScanWould) {
         if (!c.bIndexed)
             continue;
         for (const std::string& word : words) {
-            bool bScan = false;
+            bool bScan = false, bScanPrefix = false;
             std::string entry;
+            auto same = [](char x, char y) { return std::tolower(x) == std::tolower(y); };
             for (char ch : c.strText + "\n") {
                 if (ch == '\r' || ch == '\n') {
-                    bScan = bScan || (!entry.empty() && entry.size() == word.size() &&
-                                      std::equal(entry.begin(), entry.end(), word.begin(),
-                                                 [](char x, char y) {
-                                                     return std::tolower(x) == std::tolower(y);
-                                                 }));
+                    const bool bStarts = !entry.empty() && entry.size() >= word.size() &&
+                                         std::equal(word.begin(), word.end(), entry.begin(), same);
+                    bScanPrefix = bScanPrefix || bStarts;
+                    bScan = bScan || (bStarts && entry.size() == word.size());
                     entry.clear();
                 } else {
                     entry += ch;
                 }
             }
             EXPECT_EQ(list->Find(word), bScan) << c.strText << " / " << word;
+            EXPECT_EQ(list->FindPrefix(word), bScanPrefix) << c.strText << " / " << word;
         }
     }
 }

@@ -344,3 +344,42 @@ TEST_F(CheckRun, AFileIsCheckedAtTheTimeOfItsCheck) {
     EXPECT_GE(File(0)->m_tChecked, tBefore);
     EXPECT_LE(File(0)->m_tChecked, tAfter);
 }
+
+// Findings of one line share its text, findings of one word their suggestions; a
+// project read back shares a line's text again. A change to one finding's list is its
+// own.
+TEST_F(CheckRun, FindingsShareTheirLineAndTheirSuggestions) {
+    doc.m_options.m_nCheckOptions = 1;
+    Add("a.txt", "1:teh 1:teh 1:darn\n1:teh\n");
+    Run();
+    CSpellFile* f = File(0);
+    ASSERT_EQ(f->m_errors.size(), 4u);
+    EXPECT_EQ(&f->m_errors[0]->GetLine(), &f->m_errors[1]->GetLine());
+    EXPECT_NE(&f->m_errors[0]->GetLine(), &f->m_errors[3]->GetLine());
+    EXPECT_TRUE(f->m_errors[0]->m_suggestions.SharesWith(f->m_errors[3]->m_suggestions));
+    ASSERT_TRUE(doc.AddSuggestion(f->m_errors[0], "tea"));
+    EXPECT_EQ(f->m_errors[0]->m_suggestions, (std::vector<std::string>{"tea", "the", "ten"}));
+    EXPECT_EQ(f->m_errors[3]->m_suggestions, (std::vector<std::string>{"the", "ten"}));
+
+    const std::string path = dir / "p.mrk";
+    ASSERT_TRUE(doc.OnSaveDocument(path));
+    CMirtDoc other(app);
+    ASSERT_TRUE(other.OnOpenDocument(path));
+    const CSpellErrors& loaded = other.m_files.at(0)->m_errors;
+    ASSERT_EQ(loaded.size(), 4u);
+    EXPECT_EQ(&loaded[0]->GetLine(), &loaded[2]->GetLine());
+    EXPECT_EQ(loaded[3]->GetLine(), "1:teh");
+}
+
+// A line longer than 10,000 bytes is not checked; one of exactly that length is, and
+// the lines after a long one keep their numbers.
+TEST_F(CheckRun, LinesOverTenThousandBytesAreNotChecked) {
+    doc.m_options.m_nCheckOptions = 1;
+    const std::string fill(10000 - 6, 'x');
+    Add("a.txt", "1:teh " + fill + "\n1:teh " + fill + "y\n1:teh\n");
+    Run();
+    const CSpellErrors& errors = File(0)->m_errors;
+    ASSERT_EQ(errors.size(), 2u);
+    EXPECT_EQ(errors[0]->m_nLine, 1);
+    EXPECT_EQ(errors[1]->m_nLine, 3);
+}
