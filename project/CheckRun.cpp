@@ -57,8 +57,8 @@ void CCheckRun::Run() {
     m_workList.clear();
 }
 
-// The parsers ask through the run's cache, which helper threads fill from the back of
-// the work list; the parsers get the engine itself back at the end, as the cache goes
+// The parsers ask through the run's cache, which helper threads fill from the files
+// ahead of the run; the parsers get the engine itself back at the end, as the cache goes
 // with the run.
 void CCheckRun::CheckWorkList() {
     CSpellAnswerCache cache;
@@ -211,12 +211,13 @@ SFileResult::EOutcome CCheckRun::ReadFile(CSpellFile* pFile, CMirtParser* pParse
     }
     pParser->BeginFile(pFile->GetDisplayName());
     std::string strLine, strLineEnd;
+    CWordList words;
     int32_t nLine = 0;
     while (IsRunning() && !pFile->m_bRemoved && reader.ReadLine(strLine, strLineEnd)) {
         ++nLine;
         if (!IsCheckedLine(strLine))
             continue;
-        CWordList words;
+        words.clear(); // its room is kept from line to line
         pParser->ParseLine(strLine, words);
         m_nWords += words.size();
         std::shared_ptr<const std::string> pShared; // made at the line's first finding

@@ -1,6 +1,7 @@
 // Read-ahead helpers of a check run.
 #include "project/SpellPrefetch.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "engines/CachedSpellEngine.h"
@@ -12,8 +13,7 @@
 
 CSpellPrefetch::CSpellPrefetch(CSpellAnswerCache& cache, std::vector<SFile> files,
                                int32_t nCheckOptions)
-    : m_cache(cache), m_files(std::move(files)), m_nCheckOptions(nCheckOptions),
-      m_nBack(m_files.size()) {}
+    : m_cache(cache), m_files(std::move(files)), m_nCheckOptions(nCheckOptions), m_nNext(1) {}
 
 CSpellPrefetch::~CSpellPrefetch() {
     Stop();
@@ -34,14 +34,19 @@ void CSpellPrefetch::Stop() {
     m_parts.clear();
 }
 
-// Takes the last file not yet taken, when the run has not reached it.
+// Takes the next file not taken yet, some files ahead of the run: a helper reading
+// the file the run reads would ask the engine the same words at the same time. Near
+// the end of the list it takes the run's next file.
 bool CSpellPrefetch::Claim(size_t& nIndex) {
-    size_t nBack = m_nBack.load();
+    size_t nNext = m_nNext.load();
     do {
-        if (m_bStop.load() || nBack == 0 || nBack - 1 <= m_nReached.load())
+        const size_t nReached = m_nReached.load();
+        nIndex = std::max(nNext, nReached + kLead);
+        if (nIndex >= m_files.size())
+            nIndex = std::max(nNext, nReached + 1);
+        if (m_bStop.load() || nIndex >= m_files.size())
             return false;
-    } while (!m_nBack.compare_exchange_weak(nBack, nBack - 1));
-    nIndex = nBack - 1;
+    } while (!m_nNext.compare_exchange_weak(nNext, nIndex + 1));
     return true;
 }
 
@@ -51,8 +56,9 @@ void CSpellPrefetch::Work(SHelperParts& parts) {
     CCachedSpellEngine cached(*parts.pEngine, m_cache);
     parts.pParsers->SetContextAll(nullptr, &cached);
     size_t nIndex = 0;
+    CSeenWords seen;
     while (Claim(nIndex)) {
-        ReadAhead(*parts.pParsers, m_files[nIndex]);
+        ReadAhead(*parts.pParsers, m_files[nIndex], seen);
         if (cached.HasFailed())
             break;
     }
@@ -64,9 +70,20 @@ void CSpellPrefetch::Work(SHelperParts& parts) {
     parts.pEngine.reset();
 }
 
+// A hash stands for the word: two words that share one only cost the run an engine
+// call that the helper did not make for it.
+uint64_t CSpellPrefetch::SeenKey(const SWord& word, int32_t nSyntax) {
+    uint64_t nKey = std::hash<std::string>{}(word.strWord);
+    nKey ^= (static_cast<uint64_t>(static_cast<uint32_t>(nSyntax)) << 8 |
+             static_cast<uint32_t>(word.nCategory)) *
+            0x9E3779B97F4A7C15ull;
+    return nKey;
+}
+
 // The words go through the same checks as in the run; what they find is dropped, what
-// the engine answered stays in the cache.
-void CSpellPrefetch::ReadAhead(CMirtParsers& parsers, const SFile& file) {
+// the engine answered stays in the cache. A word checked once in its category and
+// syntax has left its answers there already, so the helper goes on to the next.
+void CSpellPrefetch::ReadAhead(CMirtParsers& parsers, const SFile& file, CSeenWords& seen) {
     CMirtParser* pParser = parsers.FindById(file.nSyntax);
     CLineReader reader;
     if (pParser == nullptr || !reader.Open(file.strPath))
@@ -74,12 +91,15 @@ void CSpellPrefetch::ReadAhead(CMirtParsers& parsers, const SFile& file) {
     pParser->BeginFile(file.strDisplayName);
     std::string strLine, strLineEnd;
     std::vector<std::string> suggestions;
+    CWordList words;
     while (!m_bStop.load() && reader.ReadLine(strLine, strLineEnd)) {
         if (!IsCheckedLine(strLine))
             continue;
-        CWordList words;
+        words.clear();
         pParser->ParseLine(strLine, words);
         for (const SWord& word : words) {
+            if (!seen.insert(SeenKey(word, file.nSyntax)).second)
+                continue;
             suggestions.clear();
             CheckParsedWord(*pParser, word, m_nCheckOptions, suggestions);
         }

@@ -1,8 +1,8 @@
-// Helper threads that read the run's files from the back of its work list, each with
-// parsers and a speller of its own, and put the engine's answers into the run's cache.
+// Helper threads that read the run's coming files ahead of it, each with parsers and a
+// speller of its own, and put the engine's answers into the run's cache.
 // The run still checks every file in order through its own parsers and asks the
 // cache before its engine, so its findings are the same whatever the helpers reached:
-// they only save it engine calls. A helper stops at the file the run has reached.
+// they only save it engine calls. A helper never takes a file the run has reached.
 #pragma once
 
 #include <atomic>
@@ -10,8 +10,10 @@
 #include <memory>
 #include <string>
 #include <thread>
+#include <unordered_set>
 #include <vector>
 
+struct SWord;
 class CMirtParsers;
 class CMirtSpellEngine;
 class CSpellAnswerCache;
@@ -46,7 +48,12 @@ public:
 
 private:
     void Work(SHelperParts& parts);
-    void ReadAhead(CMirtParsers& parsers, const SFile& file);
+    using CSeenWords = std::unordered_set<uint64_t>;
+    static uint64_t SeenKey(const SWord& word, int32_t nSyntax);
+    void ReadAhead(CMirtParsers& parsers, const SFile& file, CSeenWords& seen);
+
+    // How many files ahead of the run a helper starts.
+    static constexpr size_t kLead = 16;
     bool Claim(size_t& nIndex);
 
     CSpellAnswerCache& m_cache;
@@ -54,7 +61,7 @@ private:
     const int32_t m_nCheckOptions;
     std::vector<SHelperParts> m_parts;
     std::atomic<size_t> m_nReached{0};
-    std::atomic<size_t> m_nBack;
+    std::atomic<size_t> m_nNext;
     std::atomic<bool> m_bStop{false};
     std::atomic<uint64_t> m_nEngineCalls{0};
     std::vector<std::thread> m_threads;
