@@ -1,8 +1,6 @@
 // Cached engine: the cache first, the engine for the rest.
 #include "engines/CachedSpellEngine.h"
 
-#include <utility>
-
 CCachedSpellEngine::CCachedSpellEngine(CMirtSpellEngine& engine, CSpellAnswerCache& cache)
     : m_engine(engine), m_cache(cache) {}
 
@@ -26,7 +24,7 @@ int CCachedSpellEngine::CheckWord(std::string strWord, std::vector<std::string>&
     if (nAnswered == 1 && !m_engine.HasFailed()) {
         std::vector<std::string> answer(suggestions.begin() + static_cast<ptrdiff_t>(nBefore),
                                         suggestions.end());
-        m_cache.Store(strWord, std::move(answer));
+        m_cache.Store(strWord, answer);
     }
     return nAnswered;
 }

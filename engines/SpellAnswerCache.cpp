@@ -11,9 +11,10 @@ bool CSpellAnswerCache::Lookup(const std::string& strWord,
     return true;
 }
 
-void CSpellAnswerCache::Store(const std::string& strWord, std::vector<std::string> suggestions) {
+void CSpellAnswerCache::Store(const std::string& strWord,
+                              const std::vector<std::string>& suggestions) {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_answers.try_emplace(strWord, std::move(suggestions));
+    m_answers.try_emplace(strWord, suggestions);
 }
 
 size_t CSpellAnswerCache::GetSize() const {

@@ -15,7 +15,7 @@ public:
     bool Lookup(const std::string& strWord, std::vector<std::string>& suggestions) const;
     // Keeps the first answer given for a word; a later one for the same word is the
     // same answer from another thread's speller.
-    void Store(const std::string& strWord, std::vector<std::string> suggestions);
+    void Store(const std::string& strWord, const std::vector<std::string>& suggestions);
     size_t GetSize() const;
 
 private:
