@@ -2,6 +2,7 @@
 #include "project/SpellPrefetch.h"
 
 #include <algorithm>
+#include <system_error>
 #include <utility>
 
 #include "engines/CachedSpellEngine.h"
@@ -21,9 +22,15 @@ CSpellPrefetch::~CSpellPrefetch() {
 
 void CSpellPrefetch::Start(std::vector<SHelperParts> helpers) {
     m_parts = std::move(helpers);
-    m_nHelpers = m_parts.size();
-    for (SHelperParts& parts : m_parts)
-        m_threads.emplace_back([this, &parts] { Work(parts); });
+    for (SHelperParts& parts : m_parts) {
+        // A process out of threads checks with those it has.
+        try {
+            m_threads.emplace_back([this, &parts] { Work(parts); });
+        } catch (const std::system_error&) {
+            break;
+        }
+    }
+    m_nHelpers = m_threads.size();
 }
 
 void CSpellPrefetch::Stop() {
