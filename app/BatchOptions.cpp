@@ -94,8 +94,8 @@ bool ReadBatchOptions(const CMirtCommandLineInfo& cmdInfo, SBatchOptions& option
     if (!cmdInfo.m_strThreads.empty()) {
         std::optional<unsigned> nThreads = ParseThreadCount(cmdInfo.m_strThreads);
         if (!nThreads) {
-            strError = "mirt: --threads takes a whole number from 1 to 1024, not " +
-                       cmdInfo.m_strThreads + "\n";
+            strError = "mirt: --threads takes a whole number from 1 to " +
+                       std::to_string(kMaxThreads) + ", not " + cmdInfo.m_strThreads + "\n";
             return false;
         }
         options.nThreads = *nThreads;

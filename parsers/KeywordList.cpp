@@ -202,7 +202,6 @@ void CKeywordList::BuildIndex() {
     std::vector<SEntry> entries = SortedEntries(m_pData, m_pData ? m_nSize : 0);
     if (entries.empty())
         return;
-    m_bTagged = m_nSize < kTagOffsetLimit;
     size_t nSlots = 2;
     while (nSlots < 2 * entries.size())
         nSlots *= 2;
@@ -213,7 +212,7 @@ void CKeywordList::BuildIndex() {
         size_t i = nHash & (nSlots - 1);
         while (m_index[i] != 0)
             i = (i + 1) & (nSlots - 1);
-        m_index[i] = (entry.nOffset + 1) | (m_bTagged ? Tag(nHash) : 0);
+        m_index[i] = (entry.nOffset + 1) | (IsTagged() ? Tag(nHash) : 0);
         m_entries.push_back(entry.nOffset);
     }
 }
@@ -226,8 +225,8 @@ bool CKeywordList::FindInIndex(const std::string& strWord) const {
     const char* pEnd = m_pData + m_nSize;
     const size_t nMask = m_index.size() - 1;
     const uint64_t nHash = HashFolded(strWord.data(), strWord.size());
-    const uint32_t nTag = m_bTagged ? Tag(nHash) : 0;
-    const uint32_t nTagMask = m_bTagged ? 0xFF000000u : 0;
+    const uint32_t nTag = IsTagged() ? Tag(nHash) : 0;
+    const uint32_t nTagMask = IsTagged() ? 0xFF000000u : 0;
     for (size_t i = nHash & nMask; m_index[i] != 0; i = (i + 1) & nMask) {
         if ((m_index[i] & nTagMask) != nTag)
             continue;

@@ -48,14 +48,15 @@ private:
     bool FindInIndex(const std::string& strWord) const;
     bool FindPrefixInEntries(const std::string& strWord) const;
     static uint32_t Tag(uint64_t nHash);
-    static constexpr uint32_t kTagOffsetLimit = 1u << 24;
+    // Offsets below 2^24 leave a slot's top byte for eight bits of the entry's hash.
+    bool IsTagged() const { return m_nSize < (1u << 24); }
 
     const char* m_pData = nullptr;
     uint32_t m_nSize = 0;
     std::unique_ptr<char[]> m_pOwned; // only for a list read from a file
-    // Open addressing: an entry's offset plus one, 0 for a free slot; a power of two long.
+    // Open addressing, a power of two long: an entry's offset plus one (and its hash
+    // tag when tagged), 0 for a free slot.
     std::vector<uint32_t> m_index;
-    bool m_bTagged = false;
     // The entries' offsets in their order, for prefix look-ups.
     std::vector<uint32_t> m_entries;
 };

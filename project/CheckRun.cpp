@@ -77,7 +77,6 @@ void CCheckRun::CheckWorkList() {
     }
     prefetch.Stop();
     m_app.m_parsers.SetContextAll(&m_doc, m_pEngine);
-    m_pStats->nWords = m_nWords;
     m_pStats->nEngineCalls = cached.GetEngineCalls() + prefetch.GetEngineCalls();
     m_pStats->nDistinctWords = cache.GetSize();
     m_pStats->nCacheHits = cached.GetCacheHits();
@@ -219,7 +218,7 @@ SFileResult::EOutcome CCheckRun::ReadFile(CSpellFile* pFile, CMirtParser* pParse
             continue;
         words.clear(); // its room is kept from line to line
         pParser->ParseLine(strLine, words);
-        m_nWords += words.size();
+        m_pStats->nWords += words.size();
         std::shared_ptr<const std::string> pShared; // made at the line's first finding
         for (const SWord& word : words) {
             if (!IsRunning())

@@ -58,6 +58,5 @@ private:
     CMirtSpellEngine* m_pEngine = nullptr;
     std::vector<CRefPtr<CSpellFile>> m_workList;
     std::unique_ptr<SCheckStats> m_pStats;
-    uint64_t m_nWords = 0;
     std::unordered_map<std::string, CSuggestions> m_suggestionPool;
 };

@@ -106,8 +106,18 @@ protected:
 
     CTempDir m_dir;
     std::vector<std::string> m_paths;
+    // Opens the latch at the first word a helper's speller is asked.
+    void CountFirstHelperWord() {
+        m_engine.SetPeerOnWord([this](const std::string&) {
+            if (!m_bHelperCounted.exchange(true))
+                m_helperAsked.count_down();
+        });
+    }
+
     CFakeSpellEngine m_engine;
     std::function<void(CMirtDoc&)> m_pOnRunStart;
+    std::latch m_helperAsked{1};
+    std::atomic<bool> m_bHelperCounted{false};
 };
 } // namespace
 
@@ -117,16 +127,11 @@ TEST_F(ReadAhead, HelpersChangeNothingInTheFindings) {
     SRunResult alone = Check(1);
     EXPECT_EQ(alone.stats.nThreads, 1u);
 
-    std::latch helperAsked(1);
-    std::atomic<bool> bCounted{false};
-    m_engine.SetPeerOnWord([&](const std::string&) {
-        if (!bCounted.exchange(true))
-            helperAsked.count_down();
-    });
+    CountFirstHelperWord();
     std::atomic<bool> bWaited{false};
     m_engine.SetOnWord([&](const std::string&) {
         if (!bWaited.exchange(true))
-            helperAsked.wait();
+            m_helperAsked.wait();
     });
     SRunResult helped = Check(3);
 
@@ -148,17 +153,12 @@ TEST_F(ReadAhead, AnEngineWithoutPeersChecksAlone) {
 
 // A run cancelled while helpers read ahead ends, joins them and keeps what it found.
 TEST_F(ReadAhead, CancellingARunStopsItsHelpers) {
-    std::latch helperAsked(1);
-    std::atomic<bool> bCounted{false};
-    m_engine.SetPeerOnWord([&](const std::string&) {
-        if (!bCounted.exchange(true))
-            helperAsked.count_down();
-    });
+    CountFirstHelperWord();
     std::atomic<bool> bCancelled{false};
     m_pOnRunStart = [&](CMirtDoc& doc) {
         m_engine.SetOnWord([&](const std::string&) {
             if (!bCancelled.exchange(true)) {
-                helperAsked.wait();
+                m_helperAsked.wait();
                 doc.m_bRunning = 0; // the user pressed Run again
             }
         });

@@ -98,8 +98,8 @@ class Tree:
 # ---------------------------------------------------------------- trees
 
 
-def tree_of(spec: str) -> Tree:
-    if spec == "libstdcxx":
+def tree_of(tree_name: str) -> Tree:
+    if tree_name == "libstdcxx":
         files = []
         for root, dirs, names in os.walk(LIBSTDCXX):
             dirs.sort()
@@ -107,16 +107,16 @@ def tree_of(spec: str) -> Tree:
                 path = Path(root, name)
                 if path.is_file() and not path.is_symlink():
                     files.append((str(path.relative_to(LIBSTDCXX)), path))
-        return Tree(spec, files)
-    if spec == "usr-include":
+        return Tree(tree_name, files)
+    if tree_name == "usr-include":
         files = [
             (p.name, p)
             for p in sorted(USR_INCLUDE.glob("*.h"))
             if p.is_file() and not p.is_symlink()
         ]
-        return Tree(spec, files)
-    if spec.startswith("copies:"):
-        parts = spec.split(":", 2)
+        return Tree(tree_name, files)
+    if tree_name.startswith("copies:"):
+        parts = tree_name.split(":", 2)
         if len(parts) == 3 and parts[1].isdigit() and int(parts[1]) > 0:
             inner = tree_of(parts[2])
             files = [
@@ -124,8 +124,8 @@ def tree_of(spec: str) -> Tree:
                 for i in range(1, int(parts[1]) + 1)
                 for rel, src in inner.files
             ]
-            return Tree(spec, files)
-    raise SystemExit(f"bench: unknown tree {spec!r}; use libstdcxx, usr-include or copies:N:TREE")
+            return Tree(tree_name, files)
+    raise SystemExit(f"bench: unknown tree {tree_name!r}; use libstdcxx, usr-include or copies:N:TREE")
 
 
 def known_extensions(mirt: Path) -> set[str]:
@@ -292,10 +292,10 @@ def med(values):
     return statistics.median(values) if values else None
 
 
-def fmt(value, spec: str = ".3f") -> str:
+def fmt(value, pattern: str = ".3f") -> str:
     if value is None:
         return "n/a"
-    return format(value, spec)
+    return format(value, pattern)
 
 
 def mib(kib) -> float | None:
@@ -579,16 +579,16 @@ def main() -> int:
     if args.pairs < 1:
         p.error("--pairs must be at least 1")
     args.mirt = args.mirt.absolute()
-    specs = args.trees + args.tree
+    tree_names = args.trees + args.tree
 
     if args.list:
         exts = known_extensions(args.mirt) if args.mirt.exists() else BUILTIN_EXTENSIONS
         print(f"{'tree':<28} {'files':>7} {'MB':>8}   with a known extension")
-        for spec in specs or ["libstdcxx", "usr-include"]:
-            tree = tree_of(spec)
+        for tree_name in tree_names or ["libstdcxx", "usr-include"]:
+            tree = tree_of(tree_name)
             kept = [(d, s) for d, s, what in plan(tree, exts, "skip") if what == "kept"]
             kept_mb = sum(s.stat().st_size for _, s in kept) / MB
-            print(f"{spec:<28} {len(tree.files):>7} {tree.total_bytes() / MB:>8.2f}   "
+            print(f"{tree_name:<28} {len(tree.files):>7} {tree.total_bytes() / MB:>8.2f}   "
                   f"{len(kept)} files, {kept_mb:.2f} MB")
         return 0
 
@@ -599,7 +599,7 @@ def main() -> int:
               "  cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "
               "-DMIRT_BUILD_TESTS=OFF\n  cmake --build build-bench -j2", file=sys.stderr)
         return 2
-    peer = not args.no_peer and bool(specs or args.scaling or not args.long_line)
+    peer = not args.no_peer and bool(tree_names or args.scaling or not args.long_line)
     if peer and shutil.which("codespell") is None:
         print("bench: codespell not found (apt-get install -y codespell); running without it")
         peer = False
@@ -633,10 +633,10 @@ def main() -> int:
                 if peer:
                     line += f" {r.peer_wall:>11.3f} {r.peer_wall / one.peer_wall:>6.2f}"
                 print(line)
-        if not specs and not args.scaling and not args.long_line:
-            specs = ["usr-include"]
-        for spec in specs:
-            staged = stage(tree_of(spec), exts, args.extensionless, work)
+        if not tree_names and not args.scaling and not args.long_line:
+            tree_names = ["usr-include"]
+        for tree_name in tree_names:
+            staged = stage(tree_of(tree_name), exts, args.extensionless, work)
             bench_tree(runner, staged, args.pairs, peer, args.warmup)
             if not args.keep:
                 shutil.rmtree(staged.root, ignore_errors=True)
