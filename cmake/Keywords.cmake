@@ -33,3 +33,24 @@ target_sources(mirt_core PRIVATE ${_mirt_keywords_asm})
 set_source_files_properties(${_mirt_keywords_asm} PROPERTIES
   LANGUAGE ASM
   OBJECT_DEPENDS "${_mirt_keyword_files}")
+
+# No list may silence a word that codespell knows as a misspelling: the check runs
+# before mirt_core is built, so a list that gains one fails the build.
+find_package(Python3 COMPONENTS Interpreter)
+find_path(MIRT_CODESPELL_DATA dictionary.txt
+  PATHS /usr/lib/python3/dist-packages/codespell_lib/data NO_DEFAULT_PATH)
+if(Python3_Interpreter_FOUND AND MIRT_CODESPELL_DATA)
+  set(_mirt_check ${PROJECT_SOURCE_DIR}/tools/keywords/check_misspellings.py)
+  set(_mirt_allowed ${PROJECT_SOURCE_DIR}/tools/keywords/misspellings-allowed.txt)
+  set(_mirt_stamp ${CMAKE_CURRENT_BINARY_DIR}/generated/keywords-checked.stamp)
+  add_custom_command(OUTPUT ${_mirt_stamp}
+    COMMAND ${Python3_EXECUTABLE} ${_mirt_check} ${MIRT_CODESPELL_DATA} --stamp ${_mirt_stamp}
+    DEPENDS ${_mirt_check} ${_mirt_allowed} ${_mirt_keyword_files}
+    COMMENT "Checking the keyword lists against codespell's misspellings"
+    VERBATIM)
+  add_custom_target(mirt_keyword_check DEPENDS ${_mirt_stamp})
+  add_dependencies(mirt_core mirt_keyword_check)
+else()
+  message(WARNING "codespell's dictionaries not found (apt-get install codespell): "
+                  "the keyword lists are not checked for misspellings")
+endif()
