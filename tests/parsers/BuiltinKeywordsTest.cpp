@@ -119,6 +119,35 @@ TEST(BuiltinKeywords, ListsHoldTheirVocabularies) {
             EXPECT_TRUE(GetKeywordList(sample.nId).Find(word)) << sample.nId << " " << word;
 }
 
+// What comments of real code hold and no English dictionary has: technical terms,
+// documentation commands, the parts of addresses, and library names.
+TEST(BuiltinKeywords, ListsHoldTheVocabularyOfCode) {
+    const CKeywordList& english = GetKeywordList(KEYWORDS_ENGLISH);
+    for (const char* word :
+         {"typedefs", "namespaces", "mutexes", "changeset", "gzip", "whitespace", "GitHub"})
+        EXPECT_TRUE(english.Find(word)) << word;
+    for (const char* word : {"tparam", "ingroup", "addtogroup", "defgroup", "retval", "endcond",
+                             "endlink", "inheritDoc", "linkplain", "docRoot"})
+        EXPECT_TRUE(english.Find(word)) << word;
+    for (const char* word : {"http", "https", "www", "mailto", "ftp"})
+        EXPECT_TRUE(english.Find(word)) << word;
+    for (const char* word : {"mvwaddch", "gzdopen", "Bytef", "initscr", "destructor", "allocators"})
+        EXPECT_TRUE(GetKeywordList(KEYWORDS_LIBRARY).Find(word)) << word;
+    for (const char* word : {"bytef", "gzdopen", "mvwaddch"})
+        EXPECT_TRUE(GetKeywordList(KEYWORDS_CRUNTIME).Find(word)) << word;
+}
+
+// The vocabularies harvested from code carry typos of that code; none may reach a
+// list that accepts words, whichever list it would have gone to.
+TEST(BuiltinKeywords, TyposOfHarvestedCodeAreInNoList) {
+    for (const char* word : {"documnents", "probeing", "lexigraphically", "unabvailable",
+                             "trucation", "onstructor", "pqiative", "referencible", "Accordian",
+                             "Authetication", "endianess", "fonctionnalities"})
+        for (int nId :
+             {KEYWORDS_ENGLISH, KEYWORDS_LIBRARY, KEYWORDS_CRUNTIME, KEYWORDS_ABBREVIATIONS})
+            EXPECT_FALSE(GetKeywordList(nId).Find(word)) << nId << " " << word;
+}
+
 TEST(BuiltinKeywords, JavaListIsExactlyItsSeventeenWords) {
     const std::vector<std::string> expected = {
         "arraycopy",   "boolean",   "customizer", "deflater",    "inet",        "inflater",
@@ -158,6 +187,16 @@ TEST(BuiltinKeywords, ProfanityListIsLowerCaseLettersAndHyphens) {
                                   [](char c) { return (c >= 'a' && c <= 'z') || c == '-'; });
         EXPECT_TRUE(bPlain) << entry;
     }
+}
+
+// Words that are decent in some common use, and names, are not flagged.
+TEST(BuiltinKeywords, ProfanityListKeepsOnlyWordsIndecentInEveryUse) {
+    const CKeywordList& profanity = GetKeywordList(KEYWORDS_PROFANITY);
+    for (const char* word : {"snatch", "Dick", "Wang", "Hoare", "Cox", "knob", "pawn", "flange",
+                             "screwing", "sex", "hell", "god", "penis"})
+        EXPECT_FALSE(profanity.Find(word)) << word;
+    for (const char* word : {"fuck", "shit", "cunt", "motherfucker", "asshole"})
+        EXPECT_TRUE(profanity.Find(word)) << word;
 }
 
 TEST(BuiltinKeywords, TheCommentMarkerXxxIsNoIndecentWord) {

@@ -8,15 +8,24 @@ Every list is written in the form the program searches in place: one entry per l
 CR LF after every entry, sorted by the entry's bytes with only A to Z folded to lower
 case (a shorter entry before a longer one it begins), no duplicates, no empty entry.
 
-What each list needs (NEEDS below): Debian packages scowl (139); codespell and the
+What each list needs (NEEDS below): Debian packages scowl, doxygen-doc and codespell
+and the npm packages @cspell/dict-software-terms, @cspell/dict-fullstack and
+@cspell/dict-companies (139); codespell, the npm package @cspell/dict-cpp and the
 headers of libc6-dev, linux-libc-dev, libstdc++-12-dev, qt6-base-dev and
-mingw-w64-x86-64-dev (140, 141, 144); perl (146); php-cli (147); and npm with the
-package badwords-list@1.0.0 installed globally (148). Lists 141 and 144 leave out what
-the committed list 139 already covers, so 139 is written first. Nothing is installed
-here: every missing package is named and the script stops before writing anything.
-The output depends only on the packages' contents, so two runs give the same bytes.
+mingw-w64-x86-64-dev (140, 141, 144); perl (146); php-cli (147); and the npm package
+badwords-list (148). npm packages are installed globally at the versions in
+NPM_PACKAGES. Lists 141 and 144 leave out what the committed list 139 already covers,
+so 139 is written first. Nothing is installed here: every missing package is named
+and the script stops before writing anything. The output depends only on the
+packages' contents, so two runs give the same bytes.
+
+Every entry taken from a package other than SCOWL, Perl, PHP and the hand-kept VB
+list is dropped when codespell lists it as a misspelling. The build checks the
+committed lists against codespell again (check_misspellings.py); the entries it lets
+pass are written to misspellings-allowed.txt, and they all come from those sources.
 """
 
+import gzip
 import json
 import os
 import re
@@ -51,6 +60,11 @@ def sort_key(entry):
     return (entry.lower(), entry)
 
 
+def write_text(path, data):
+    with open(path, "wb") as handle:
+        handle.write(data)
+
+
 def write_list(list_id, entries):
     entries = sorted(set(entries), key=sort_key)
     for entry in entries:
@@ -58,16 +72,20 @@ def write_list(list_id, entries):
             raise ValueError("bad entry %r in list %d" % (entry, list_id))
     path = os.path.join(OUT_DIR, "%d.txt" % list_id)
     data = b"".join(entry + b"\r\n" for entry in entries)
-    with open(path, "wb") as handle:
-        handle.write(data)
+    write_text(path, data)
     print("%d: %d entries, %d bytes" % (list_id, len(entries), len(data)))
 
 
 # 139: English words. SCOWL's American and common English words of sizes up to 60,
-# with upper-case words, proper names and contractions, without possessive 's forms.
-def english():
+# with upper-case words, proper names and contractions, without possessive 's forms;
+# and the technical English that comments and strings use: software and networking
+# terms, company and product names, the command words of Doxygen and Javadoc and the
+# parts of web and mail addresses.
+SCOWL_SIZES = ("10", "20", "35", "40", "50", "55", "60")
+
+
+def scowl_english(sizes=SCOWL_SIZES):
     kinds = ("words", "proper-names", "upper", "contractions")
-    sizes = ("10", "20", "35", "40", "50", "55", "60")
     entries = set()
     for spelling in ("english", "american"):
         for kind in kinds:
@@ -76,6 +94,165 @@ def english():
                 if os.path.exists(path):
                     entries.update(w for w in read_lines(path) if not w.endswith(b"'s"))
     return entries
+
+
+def english():
+    base = scowl_english()
+    gained = technical_english() | doc_commands() | hand_kept("url_parts.txt")
+    gained = drop_misspellings(gained - base, 139)
+    return base | gained
+
+
+# npm packages, by name and version, and the files of each that the lists read.
+NPM_PACKAGES = {
+    "@cspell/dict-software-terms": "5.4.9",
+    "@cspell/dict-fullstack": "3.2.9",
+    "@cspell/dict-companies": "3.2.14",
+    "@cspell/dict-cpp": "7.2.0",
+    "badwords-list": "1.0.0",
+}
+TECHNICAL_ENGLISH = (
+    ("@cspell/dict-software-terms", "dict/softwareTerms.txt.gz"),
+    ("@cspell/dict-software-terms", "dict/software-tools.txt"),
+    ("@cspell/dict-software-terms", "dict/networkingTerms.txt"),
+    ("@cspell/dict-software-terms", "dict/webServices.txt"),
+    ("@cspell/dict-software-terms", "dict/computing-acronyms.txt"),
+    ("@cspell/dict-fullstack", "dict/fullstack.txt"),
+    ("@cspell/dict-companies", "dict/companies.txt"),
+)
+# The C and C++ dictionaries that the package enables for C and C++ files, but for
+# its compound fragments, which are no words of their own.
+CPP_DICTIONARIES = (
+    ("@cspell/dict-cpp", "dict/cpp.txt.gz"),
+    ("@cspell/dict-cpp", "dict/cpp-refined.txt.gz"),
+    ("@cspell/dict-cpp", "dict/cpp-legacy.txt.gz"),
+)
+
+
+def npm_folder(package):
+    """The package's folder, or None without npm or that version of the package."""
+    if not shutil.which("npm"):
+        return None
+    root = subprocess.run(["npm", "root", "-g"], capture_output=True, text=True,
+                          check=False).stdout.strip()
+    folder = os.path.join(root, package)
+    try:
+        with open(os.path.join(folder, "package.json"), encoding="utf-8") as handle:
+            version = json.load(handle).get("version")
+    except OSError:
+        return None
+    return folder if version == NPM_PACKAGES[package] else None
+
+
+def cspell_dictionary(package, name):
+    """Entries of a word list in cspell's text form: '#' starts a comment, '!' marks a
+    word the list forbids, '*', '+' and '~' mark compound and case rules."""
+    path = os.path.join(npm_folder(package), name)
+    opener = gzip.open if path.endswith(".gz") else open
+    allowed, forbidden = set(), set()
+    with opener(path, "rt", encoding="utf-8") as handle:
+        for line in handle:
+            line = line.strip()
+            if line.startswith("#"):
+                continue
+            if line.startswith("!"):
+                forbidden.add(line[1:].lower())
+            elif line and not re.search(r"[*+~]", line):
+                allowed.add(line)
+    return allowed, forbidden
+
+
+def cspell_words(sources, pattern, harvested=False):
+    """Entries of the named dictionaries that match pattern; near misses of English
+    words are dropped from lists harvested from code."""
+    allowed, forbidden = set(), set()
+    for package, name in sources:
+        words, banned = cspell_dictionary(package, name)
+        allowed |= words
+        forbidden |= banned
+    forbidden |= {w.decode("ascii") for w in hand_kept("not_words.txt")}
+    kept = {w for w in allowed if re.fullmatch(pattern, w) and w.lower() not in forbidden
+            and not any(p.lower() in forbidden for p in fragments(w))}
+    near = set()
+    if harvested:
+        near = {w for w in kept if any(is_near_miss(p.lower()) for p in fragments(w))}
+    if near:
+        print("dropped %d near misses of English words: %s ..." %
+              (len(near), " ".join(sorted(near)[:40])))
+    return {w.encode("ascii") for w in kept - near}
+
+
+# Word lists harvested from code carry typos that codespell does not know
+# (documnents, probeing, lexigraphically). A word part of five letters or more that
+# is no English word but one edit away from one (two deletions for long words) of
+# SCOWL's larger lists is
+# taken for such a typo. Letters added or changed at the end (tokenizer, mutexes,
+# Bytef) or one letter put in front (ncurses, wchar, xmalloc) are how code names
+# words, not typos.
+NEAR_MISS_MIN = 5
+TWO_DELETIONS_MIN = 10
+LETTERS = "abcdefghijklmnopqrstuvwxyz"
+_near = {}
+
+
+def english_index():
+    if not _near:
+        words = scowl_english(SCOWL_SIZES + ("70", "80"))
+        words = {w.decode("latin-1").lower() for w in words}
+        words = {w for w in words if w.isascii() and w.isalpha()}
+        missing_two = set()
+        for word in words:
+            if len(word) >= TWO_DELETIONS_MIN:
+                for i in range(len(word)):
+                    for j in range(i + 1, len(word)):
+                        missing_two.add(word[:i] + word[i + 1:j] + word[j + 1:])
+        _near["words"], _near["missing_two"] = words, missing_two
+    return _near["words"], _near["missing_two"]
+
+
+def one_edit_words(part):
+    """Words one deletion, insertion, substitution or swap away, less the edits that
+    only lengthen or change a word at its end or put a letter before it."""
+    n = len(part)
+    for i in range(n):
+        if i != n - 1 and i != 0:
+            yield part[:i] + part[i + 1:]  # the part holds a letter too many
+        for c in LETTERS:
+            if i != n - 1:
+                yield part[:i] + c + part[i + 1:]
+            yield part[:i] + c + part[i:]
+        if i + 1 < n:
+            yield part[:i] + part[i + 1] + part[i] + part[i + 2:]
+
+
+def is_near_miss(part):
+    words, missing_two = english_index()
+    if len(part) < NEAR_MISS_MIN or part in words:
+        return False
+    if any(edit != part and edit in words for edit in one_edit_words(part)):
+        return True
+    return part in missing_two
+
+
+# Words of letters, with at most one apostrophe inside: any other character makes a
+# word pass unchecked anyway.
+ENGLISH_WORD = r"[A-Za-z]+(?:'[A-Za-z]+)?"
+
+
+def technical_english():
+    return cspell_words(TECHNICAL_ENGLISH, ENGLISH_WORD)
+
+
+# The command words of Doxygen, as its manual (Debian package doxygen-doc) heads
+# them, and of Javadoc, hand-kept.
+DOXYGEN_COMMANDS = "/usr/share/doc/doxygen/html/commands.html"
+DOXYGEN_HEADING = re.compile(r'<a class="anchor" id="cmd[^"]*"></a>\s*\\([A-Za-z]+)')
+
+
+def doc_commands():
+    with open(DOXYGEN_COMMANDS, encoding="utf-8") as handle:
+        names = set(DOXYGEN_HEADING.findall(handle.read()))
+    return {n.encode("ascii") for n in names} | hand_kept("javadoc.txt")
 
 
 # Header mining, shared by 140, 141 and 144. Only the headers of named packages are
@@ -202,10 +379,21 @@ def windows_api_names():
     return names
 
 
+IDENTIFIER_WORD = r"[A-Za-z][A-Za-z0-9_]*"
+
+
+def cpp_identifiers():
+    """The C and C++ vocabulary of @cspell/dict-cpp: library and system identifiers
+    and the technical words of C and C++ code."""
+    words = cspell_words(CPP_DICTIONARIES, IDENTIFIER_WORD, harvested=True)
+    return {w.decode("ascii") for w in words}
+
+
 def library_identifiers():
     names = windows_api_names()
     names |= public_identifiers(package_headers("libc6-dev"))
     names |= public_identifiers(package_headers("libstdc++-12-dev", STDCXX_DIR.match))
+    names |= cpp_identifiers()
     entries = set()
     for name in names:
         if len(name) >= 4 and re.search("[a-z]", name):
@@ -217,12 +405,13 @@ def library_identifiers():
     return drop_misspellings(entries, 140)
 
 
-# 141: C runtime identifiers and their parts: the parts of glibc's public names that
-# the code check would otherwise send to the spelling engine (memccpy, wgetenv).
+# 141: C runtime identifiers and their parts: the parts of glibc's public names and of
+# @cspell/dict-cpp's identifiers that the code check would otherwise send to the
+# spelling engine (memccpy, wgetenv, Bytef).
 def cruntime_parts():
     prefixes = english_prefixes()
     parts = set()
-    for name in public_identifiers(package_headers("libc6-dev")):
+    for name in public_identifiers(package_headers("libc6-dev")) | cpp_identifiers():
         for part in fragments(name):
             part = part.lower().encode("ascii")
             if needs_listing(part, prefixes):
@@ -311,35 +500,15 @@ def php():
 
 
 # 148: indecent English words from the npm package badwords-list, those made of
-# letters and hyphens only, in lower case.
-PROFANITY_PACKAGE = "badwords-list"
-PROFANITY_VERSION = "1.0.0"
-# "XXX" is the marker programmers leave in comments, not a word to report in code.
-NOT_INDECENT_IN_CODE = {b"xxx"}
-
-
-def profanity_source():
-    """The package's word array, or None without npm or that version of the package."""
-    if not shutil.which("npm"):
-        return None
-    root = subprocess.run(["npm", "root", "-g"], capture_output=True, text=True,
-                          check=False).stdout.strip()
-    folder = os.path.join(root, PROFANITY_PACKAGE)
-    try:
-        with open(os.path.join(folder, "package.json"), encoding="utf-8") as handle:
-            version = json.load(handle).get("version")
-    except OSError:
-        return None
-    path = os.path.join(folder, "lib", "array.js")
-    return path if version == PROFANITY_VERSION and os.path.exists(path) else None
-
-
+# letters and hyphens only, in lower case, less the words of not_indecent.txt: words
+# with an ordinary sense (knob, pawn, flange), terms of anatomy, and names (Dick, Wang).
 def profanity():
-    with open(profanity_source(), encoding="utf-8") as handle:
+    path = os.path.join(npm_folder("badwords-list"), "lib", "array.js")
+    with open(path, encoding="utf-8") as handle:
         text = handle.read()
     words = json.loads(text[text.index("["):text.rindex("]") + 1])
     return {w.lower().encode("ascii") for w in words
-            if re.fullmatch(r"[A-Za-z-]+", w)} - NOT_INDECENT_IN_CODE
+            if re.fullmatch(r"[A-Za-z-]+", w)} - hand_kept("not_indecent.txt")
 
 
 LISTS = {
@@ -357,25 +526,48 @@ LISTS = {
 
 MINED = ("codespell",) + HEADER_PACKAGES
 NEEDS = {
-    139: ("scowl",),
-    140: MINED,
-    141: MINED,
-    142: (),
+    139: ("scowl", "doxygen-doc", "codespell", "@cspell/dict-software-terms",
+          "@cspell/dict-fullstack", "@cspell/dict-companies"),
+    140: MINED + ("@cspell/dict-cpp",),
+    141: MINED + ("@cspell/dict-cpp",),
+    142: ("scowl", "codespell"),  # for the allowed misspellings
     144: MINED,
     145: (),
-    146: ("perl",),
-    147: ("php-cli",),
-    148: (),  # npm, checked by profanity_source
+    146: ("perl", "codespell"),
+    147: ("php-cli", "codespell"),
+    148: ("badwords-list",),
 }
 
 
 def missing_for(ids):
     packages = sorted({p for list_id in ids for p in NEEDS[list_id]})
-    missing = ["Debian: " + p for p in missing_debian(packages)]
-    if 148 in ids and profanity_source() is None:
-        missing.append("npm: {0}@{1} (npm install -g {0}@{1})".format(
-            PROFANITY_PACKAGE, PROFANITY_VERSION))
+    debian = [p for p in packages if p not in NPM_PACKAGES]
+    missing = ["Debian: " + p for p in missing_debian(debian)]
+    for package in packages:
+        if package in NPM_PACKAGES and npm_folder(package) is None:
+            missing.append("npm: {0}@{1} (npm install -g {0}@{1})".format(
+                package, NPM_PACKAGES[package]))
     return missing
+
+
+# The entries that codespell takes for misspellings and that the lists keep all the
+# same: SCOWL's English words (bellow, commend) and true VB names (IIf, DefInt). The
+# build's check lets these pass and no other; list 148 flags words and is not checked.
+ALLOWED_MISSPELLINGS = os.path.join(HERE, "misspellings-allowed.txt")
+
+
+def allowed_misspellings():
+    bad = codespell_misspellings()
+    trusted = scowl_english() | visual_basic()
+    entries = set()
+    for list_id in (139, 142):
+        for entry in read_lines(os.path.join(OUT_DIR, "%d.txt" % list_id)):
+            if entry in trusted and entry.decode("latin-1").lower() in bad:
+                entries.add(entry)
+    entries = sorted(entries, key=sort_key)
+    header = b"# Written by make_keywords.py: list entries that codespell calls misspellings.\n"
+    write_text(ALLOWED_MISSPELLINGS, header + b"".join(e + b"\n" for e in entries))
+    print("allowed misspellings: %d" % len(entries))
 
 
 def main(argv):
@@ -393,6 +585,8 @@ def main(argv):
         return 1
     for list_id in ids:
         write_list(list_id, LISTS[list_id]())
+    if 139 in ids or 142 in ids:
+        allowed_misspellings()
     return 0
 
 
