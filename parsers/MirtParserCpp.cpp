@@ -19,9 +19,24 @@ constexpr SSyntaxTokens kTokens = {.pszStringStart = "\"",
                                    .pszLineComment = "//"};
 // Not a separator inside string literals, so a menu text such as "&File" stays whole.
 constexpr char kAccelerator = '&';
-// Lines naming another file to read hold no text to check.
-constexpr std::array<std::string_view, 2> kSkippedDirectives = {"#include", "#import"};
+// Lines naming another file to read hold no text to check. The preprocessor allows
+// blanks between "#" and the directive ("# include <vector>").
+constexpr std::array<std::string_view, 2> kSkippedDirectives = {"include", "import"};
 constexpr std::string_view kWhiteSpace = " \t\r\n\v\f";
+constexpr std::string_view kBlanks = " \t";
+
+bool IsSkippedDirective(std::string_view line) {
+    size_t nHash = line.find_first_not_of(kWhiteSpace);
+    if (nHash == std::string_view::npos || line[nHash] != '#')
+        return false;
+    size_t nName = line.find_first_not_of(kBlanks, nHash + 1);
+    if (nName == std::string_view::npos)
+        return false;
+    for (std::string_view directive : kSkippedDirectives)
+        if (line.substr(nName).starts_with(directive))
+            return true;
+    return false;
+}
 } // namespace
 
 CMirtParserCpp::CMirtParserCpp() {
@@ -43,13 +58,8 @@ std::string CMirtParserCpp::GetDefaultExtensions() const {
 }
 
 void CMirtParserCpp::ParseLine(std::string strLine, CWordList& words) {
-    std::string_view line(strLine);
-    size_t nFirst = line.find_first_not_of(kWhiteSpace);
-    if (nFirst != std::string_view::npos) {
-        for (std::string_view directive : kSkippedDirectives)
-            if (line.substr(nFirst).starts_with(directive))
-                return; // the scanner state is left as it is
-    }
+    if (IsSkippedDirective(strLine))
+        return; // the scanner state is left as it is
     CMirtParser::ParseLine(std::move(strLine), words);
     // A "%" before a string word marks a printf format (%s, %d); a "." before a comment
     // word joins it to the word before into a dotted name (CMainFrame.OnCreate).
