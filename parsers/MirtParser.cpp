@@ -60,6 +60,19 @@ std::string WithoutChars(const std::string& str, std::string_view chars) {
     return out;
 }
 
+// Blanks and apostrophes removed, "stool's" and "stools" read the same; the first of
+// them keeps its place in the engine's order.
+void StripBlanksAndApostrophes(std::vector<std::string>& suggestions) {
+    std::vector<std::string> out;
+    out.reserve(suggestions.size());
+    for (const std::string& s : suggestions) {
+        std::string stripped = WithoutChars(s, " '");
+        if (std::find(out.begin(), out.end(), stripped) == out.end())
+            out.push_back(std::move(stripped));
+    }
+    suggestions = std::move(out);
+}
+
 // A dot two to four characters from the end: an extension of one to three characters.
 bool HasShortExtension(std::string_view str) {
     const size_t n = str.size();
@@ -428,8 +441,7 @@ int CMirtParser::CheckCodeWord(const std::string& strWord, std::vector<std::stri
             return 1;
         }
     }
-    for (std::string& s : suggestions)
-        s = WithoutChars(s, " '");
+    StripBlanksAndApostrophes(suggestions);
     return suggestions.empty() ? 1 : 0;
 }
 
