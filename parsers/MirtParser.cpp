@@ -137,6 +137,7 @@ int CMirtParser::BeginFile(const std::string& strFileName) {
     // A name such as ".project" has no title before its dot; it is kept whole.
     m_strFileTitle = (nDot != std::string::npos && nDot > 0) ? name.substr(0, nDot) : name;
     m_callStack.clear();
+    m_bCallsChanged = true;
     m_strLastCodeToken.clear();
     return 1;
 }
@@ -236,9 +237,19 @@ void CMirtParser::AppendWord(CWordList& words, std::string_view word, int32_t nC
     w.nPos = static_cast<int32_t>(nPos);
     w.chBefore = chBefore;
     w.chAfter = chAfter;
-    for (const std::string& call : m_callStack)
-        if (!call.empty())
-            w.calls.push_back(call);
+    w.calls = OpenCalls();
+}
+
+const CSharedStrings& CMirtParser::OpenCalls() const {
+    if (m_bCallsChanged) {
+        std::vector<std::string> calls;
+        for (const std::string& call : m_callStack)
+            if (!call.empty())
+                calls.push_back(call);
+        m_openCalls = calls.empty() ? CSharedStrings() : CSharedStrings(std::move(calls));
+        m_bCallsChanged = false;
+    }
+    return m_openCalls;
 }
 
 // Code mode: a string start, a line comment, a block comment, a call open or a call
@@ -279,9 +290,11 @@ size_t CMirtParser::ScanCodeDelimiter(SScanState& s, size_t i) {
     }
     if ((n = MatchToken(s.text, i, m_strCallOpen)) > 0) {
         m_callStack.push_back(m_strLastCodeToken);
+        m_bCallsChanged = true;
     } else if ((n = MatchToken(s.text, i, m_strCallClose)) > 0) {
         if (!m_callStack.empty())
             m_callStack.pop_back();
+        m_bCallsChanged = true;
         m_strLastCodeToken.clear();
     }
     return n > 0 ? i + n - 1 : i;

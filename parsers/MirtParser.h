@@ -112,10 +112,16 @@ private:
                         CWordList& words) const;
     void AppendWord(CWordList& words, std::string_view word, int32_t nCategory, size_t nPos,
                     char chBefore, char chAfter) const;
+    const CSharedStrings& OpenCalls() const;
     size_t ScanCodeDelimiter(SScanState& s, size_t i);
     size_t ScanStringDelimiter(SScanState& s, size_t i);
     size_t ScanCommentDelimiter(SScanState& s, size_t i);
     void ApplyPostFilters(CWordList& words) const;
     bool IsFileNameChar(char c) const;
     bool FileNameLiteralAt(SScanState& s, size_t i, size_t& k) const;
+
+    // The named calls of m_callStack as the words get them, made again after the stack
+    // changes, so that the words inside one call share one list.
+    mutable CSharedStrings m_openCalls;
+    mutable bool m_bCallsChanged = false;
 };

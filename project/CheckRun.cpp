@@ -256,7 +256,7 @@ void CCheckRun::AddFinding(CSpellFile* pFile, const SWord& word, int32_t nKind, 
         line.pShared = std::make_shared<const std::string>(line.text);
     auto* pError =
         new CSpellError(pFile, nKind, nLine, word.nPos, word.strWord, word.nCategory, line.pShared);
-    pError->CopyCalls(word.calls);
+    pError->m_calls = word.calls;
     pError->AddRef();
     pError->m_suggestions = SharedSuggestions(word.strWord, std::move(suggestions));
     CLock lock(m_doc.GetLock());

@@ -38,10 +38,6 @@ void CSpellError::ShareLineWith(const CSpellError& other) {
         m_pLine = other.m_pLine;
 }
 
-void CSpellError::CopyCalls(const std::vector<std::string>& calls) {
-    m_calls.insert(m_calls.end(), calls.begin(), calls.end());
-}
-
 void CSpellError::Store(CArchiveWriter& ar) const {
     ar.WriteInt32(kErrorRecordVersion);
     ar.WriteInt32(m_nLine);
@@ -79,8 +75,10 @@ bool CSpellError::Load(CArchiveReader& ar) {
     if (!ar.ReadStringArray(suggestions))
         return false;
     m_suggestions = std::move(suggestions);
-    if (nVersion > 2 && !ar.ReadStringArray(m_calls))
+    std::vector<std::string> calls;
+    if (nVersion > 2 && !ar.ReadStringArray(calls))
         return false;
+    m_calls = calls.empty() ? CSharedStrings() : CSharedStrings(std::move(calls));
     m_bVisible = 1;
     return true;
 }

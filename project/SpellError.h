@@ -28,7 +28,6 @@ public:
                 const std::string& strWord, int32_t nCategory,
                 std::shared_ptr<const std::string> pLine);
 
-    void CopyCalls(const std::vector<std::string>& calls);
     void Store(CArchiveWriter& ar) const;
     [[nodiscard]] bool Load(CArchiveReader& ar);
 
@@ -49,7 +48,7 @@ public:
     int32_t m_nLine;
     int32_t m_nPos;
     std::string m_strWord;
-    std::vector<std::string> m_calls;
+    CSharedStrings m_calls; // shared with the other findings inside the same calls
     CSuggestions m_suggestions;
     int32_t m_nChosen = -1;
     int32_t m_bIgnored = 0;

@@ -143,6 +143,27 @@ TEST(BaseScanner, EmptyCallNamesAreNotCopiedToWords) {
     EXPECT_EQ(p->m_callStack.size(), 2u);
 }
 
+// A word inside a call costs no copy of the call names: the words of one call share
+// a list, across lines too, and a change of the stack gives the next words a new one.
+TEST(BaseScanner, WordsInsideOneCallShareItsNames) {
+    auto p = MakeBaseParser();
+    CWordList first, second, third;
+    p->ParseLine("outer(inner(alpha beta", first);
+    p->ParseLine("gamma", second);
+    ASSERT_EQ(first.size(), 4u);
+    ASSERT_EQ(second.size(), 1u);
+    EXPECT_EQ(first[2].calls, (std::vector<std::string>{"outer", "inner"}));
+    EXPECT_TRUE(first[2].calls.SharesWith(first[3].calls));
+    EXPECT_TRUE(first[3].calls.SharesWith(second[0].calls));
+    EXPECT_FALSE(first[1].calls.SharesWith(first[2].calls)); // "inner" inside "outer" only
+    p->ParseLine(") delta) epsilon", third);
+    ASSERT_EQ(third.size(), 2u);
+    EXPECT_EQ(third[0].calls, (std::vector<std::string>{"outer"}));
+    EXPECT_TRUE(third[1].calls.empty());
+    // The earlier words keep what they had.
+    EXPECT_EQ(second[0].calls, (std::vector<std::string>{"outer", "inner"}));
+}
+
 TEST(BaseScanner, BeginFileResetsThePerFileState) {
     auto p = MakeBaseParser();
     CWordList words;
