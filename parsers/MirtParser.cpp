@@ -246,7 +246,7 @@ const CSharedStrings& CMirtParser::OpenCalls() const {
         for (const std::string& call : m_callStack)
             if (!call.empty())
                 calls.push_back(call);
-        m_openCalls = calls.empty() ? CSharedStrings() : CSharedStrings(std::move(calls));
+        m_openCalls = std::move(calls);
         m_bCallsChanged = false;
     }
     return m_openCalls;

@@ -8,8 +8,10 @@ const std::vector<std::string>& CSharedStrings::Empty() {
     return empty;
 }
 
+// An empty list needs no block to share.
 CSharedStrings::CSharedStrings(std::vector<std::string> list)
-    : m_pList(std::make_shared<const std::vector<std::string>>(std::move(list))) {}
+    : m_pList(list.empty() ? nullptr
+                           : std::make_shared<const std::vector<std::string>>(std::move(list))) {}
 
 CSharedStrings::CSharedStrings(std::initializer_list<std::string> list)
     : CSharedStrings(std::vector<std::string>(list)) {}

@@ -78,7 +78,7 @@ bool CSpellError::Load(CArchiveReader& ar) {
     std::vector<std::string> calls;
     if (nVersion > 2 && !ar.ReadStringArray(calls))
         return false;
-    m_calls = calls.empty() ? CSharedStrings() : CSharedStrings(std::move(calls));
+    m_calls = std::move(calls);
     m_bVisible = 1;
     return true;
 }

@@ -25,6 +25,7 @@ committed lists against codespell again (check_misspellings.py); the entries it 
 pass are written to misspellings-allowed.txt, and they all come from those sources.
 """
 
+import functools
 import gzip
 import json
 import os
@@ -32,6 +33,8 @@ import re
 import shutil
 import subprocess
 import sys
+
+from check_misspellings import misspellings
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(os.path.dirname(HERE))
@@ -84,6 +87,7 @@ def write_list(list_id, entries):
 SCOWL_SIZES = ("10", "20", "35", "40", "50", "55", "60")
 
 
+@functools.cache
 def scowl_english(sizes=SCOWL_SIZES):
     kinds = ("words", "proper-names", "upper", "contractions")
     entries = set()
@@ -93,7 +97,7 @@ def scowl_english(sizes=SCOWL_SIZES):
                 path = os.path.join(SCOWL_DIR, "%s-%s.%s" % (spelling, kind, size))
                 if os.path.exists(path):
                     entries.update(w for w in read_lines(path) if not w.endswith(b"'s"))
-    return entries
+    return frozenset(entries)
 
 
 def english():
@@ -129,13 +133,20 @@ CPP_DICTIONARIES = (
 )
 
 
-def npm_folder(package):
-    """The package's folder, or None without npm or that version of the package."""
+@functools.cache
+def npm_root():
+    """Where global npm packages live, or None without npm."""
     if not shutil.which("npm"):
         return None
-    root = subprocess.run(["npm", "root", "-g"], capture_output=True, text=True,
+    return subprocess.run(["npm", "root", "-g"], capture_output=True, text=True,
                           check=False).stdout.strip()
-    folder = os.path.join(root, package)
+
+
+def npm_folder(package):
+    """The package's folder, or None without npm or that version of the package."""
+    if npm_root() is None:
+        return None
+    folder = os.path.join(npm_root(), package)
     try:
         with open(os.path.join(folder, "package.json"), encoding="utf-8") as handle:
             version = json.load(handle).get("version")
@@ -185,29 +196,27 @@ def cspell_words(sources, pattern, harvested=False):
 # Word lists harvested from code carry typos that codespell does not know
 # (documnents, probeing, lexigraphically). A word part of five letters or more that
 # is no English word but one edit away from one (two deletions for long words) of
-# SCOWL's larger lists is
-# taken for such a typo. Letters added or changed at the end (tokenizer, mutexes,
-# Bytef) or one letter put in front (ncurses, wchar, xmalloc) are how code names
-# words, not typos.
+# SCOWL's larger lists is taken for such a typo. Letters added or changed at the end
+# (tokenizer, mutexes, Bytef) or one letter put in front (ncurses, wchar, xmalloc) are
+# how code names words, not typos.
 NEAR_MISS_MIN = 5
 TWO_DELETIONS_MIN = 10
 LETTERS = "abcdefghijklmnopqrstuvwxyz"
-_near = {}
 
 
+@functools.cache
 def english_index():
-    if not _near:
-        words = scowl_english(SCOWL_SIZES + ("70", "80"))
-        words = {w.decode("latin-1").lower() for w in words}
-        words = {w for w in words if w.isascii() and w.isalpha()}
-        missing_two = set()
-        for word in words:
-            if len(word) >= TWO_DELETIONS_MIN:
-                for i in range(len(word)):
-                    for j in range(i + 1, len(word)):
-                        missing_two.add(word[:i] + word[i + 1:j] + word[j + 1:])
-        _near["words"], _near["missing_two"] = words, missing_two
-    return _near["words"], _near["missing_two"]
+    """SCOWL's words up to size 80 in lower case, and the long ones less two letters."""
+    words = scowl_english(SCOWL_SIZES + ("70", "80"))
+    words = {w.decode("latin-1").lower() for w in words}
+    words = {w for w in words if w.isascii() and w.isalpha()}
+    missing_two = set()
+    for word in words:
+        if len(word) >= TWO_DELETIONS_MIN:
+            for i in range(len(word)):
+                for j in range(i + 1, len(word)):
+                    missing_two.add(word[:i] + word[i + 1:j] + word[j + 1:])
+    return words, missing_two
 
 
 def one_edit_words(part):
@@ -305,15 +314,9 @@ def fragments(identifier):
     return [p for p in re.findall(r"[A-Za-z][a-z]*", identifier) if len(p) >= 4]
 
 
+@functools.cache
 def codespell_misspellings():
-    words = set()
-    for name in sorted(os.listdir(CODESPELL_DATA)):
-        if name.startswith("dictionary") and name.endswith(".txt"):
-            with open(os.path.join(CODESPELL_DATA, name), encoding="utf-8") as handle:
-                for line in handle:
-                    if "->" in line:
-                        words.add(line.split("->", 1)[0].strip().lower())
-    return words
+    return frozenset(misspellings(CODESPELL_DATA))
 
 
 def drop_misspellings(entries, list_id):
@@ -382,11 +385,12 @@ def windows_api_names():
 IDENTIFIER_WORD = r"[A-Za-z][A-Za-z0-9_]*"
 
 
+@functools.cache
 def cpp_identifiers():
     """The C and C++ vocabulary of @cspell/dict-cpp: library and system identifiers
     and the technical words of C and C++ code."""
     words = cspell_words(CPP_DICTIONARIES, IDENTIFIER_WORD, harvested=True)
-    return {w.decode("ascii") for w in words}
+    return frozenset(w.decode("ascii") for w in words)
 
 
 def library_identifiers():
