@@ -23,6 +23,8 @@ constexpr size_t kMinCodePart = 4; // shorter identifier parts are never checked
 constexpr size_t kMinCompoundPiece = 3;
 constexpr const char* kParsersSection = "Parsers";
 constexpr const char* kNoStoredValue = "-";
+constexpr char kAccelerator = '&';
+constexpr SSyntaxTable kNoSyntax;
 
 void AddChars(CCharSet& set, std::string_view chars) {
     for (char c : chars)
@@ -102,27 +104,35 @@ struct CMirtParser::SScanState {
     size_t nNotFileNameAt = 0;
 };
 
-CMirtParser::CMirtParser() : m_strCallOpen("("), m_strCallClose(")") {
+CMirtParser::CMirtParser() : CMirtParser(kNoSyntax) {}
+
+CMirtParser::CMirtParser(const SSyntaxTable& syntax)
+    : m_strCallOpen("("), m_strCallClose(")"), m_syntax(syntax) {
     AddChars(m_codeSeparators, kCodeSeparators);
     m_stringSeparators = m_codeSeparators;
     m_stringSeparators['\''] = false;
     m_commentSeparators = m_stringSeparators;
+    // In comments "&" still parts words.
+    if (syntax.bAcceleratorWords)
+        m_stringSeparators[static_cast<unsigned char>(kAccelerator)] = false;
     AddChars(m_consonants, kConsonants);
     AddChars(m_fileNameForbidden, kFileNameForbidden);
+    SetTokens(syntax.tokens);
+    SetExtensions(syntax.pszExtensions);
 }
 
 CMirtParser::~CMirtParser() = default;
 
 int32_t CMirtParser::GetId() const {
-    return -1;
+    return m_syntax.nId;
 }
 
 std::string CMirtParser::GetName() const {
-    return "";
+    return m_syntax.pszName;
 }
 
 std::string CMirtParser::GetDefaultExtensions() const {
-    return "";
+    return m_syntax.pszExtensions;
 }
 
 void CMirtParser::SetContext(CMirtDoc* pDoc, CMirtSpellEngine* pEngine) {
@@ -373,11 +383,6 @@ int CMirtParser::MatchToken(const std::string& strText, size_t nPos,
     return static_cast<int>(strToken.size());
 }
 
-bool CMirtParser::LooksLikeFileName(const std::string& str) const {
-    return HasShortExtension(str) &&
-           std::all_of(str.begin(), str.end(), [this](char c) { return IsFileNameChar(c); });
-}
-
 bool CMirtParser::IsFileNameChar(char c) const {
     return !std::isspace(static_cast<unsigned char>(c)) &&
            !m_fileNameForbidden[static_cast<unsigned char>(c)];
@@ -403,8 +408,16 @@ bool CMirtParser::FileNameLiteralAt(SScanState& s, size_t i, size_t& k) const {
 
 // ---- the word checks ------------------------------------------------------------
 
+bool CMirtParser::InAnyList(const CKeywordListIds& lists, const std::string& strWord) {
+    return std::any_of(lists.begin(), lists.end(), [&](int nList) {
+        return nList != 0 && GetKeywordList(nList).Find(strWord);
+    });
+}
+
 int CMirtParser::CheckLanguageWord(const std::string& strWord,
                                    std::vector<std::string>& suggestions) {
+    if (m_syntax.bAcceleratorWords && CheckAcceleratorWord(strWord, suggestions) != 0)
+        return suggestions.empty() ? 1 : 0;
     if (strWord.empty() || !std::all_of(strWord.begin(), strWord.end(), IsLetter))
         return 1;
     if (English().Find(strWord))
@@ -417,6 +430,8 @@ int CMirtParser::CheckLanguageWord(const std::string& strWord,
 
 int CMirtParser::CheckCommentWord(const std::string& strWord,
                                   std::vector<std::string>& suggestions) {
+    if (InAnyList(m_syntax.commentLists, strWord))
+        return 1;
     if (m_identifiers.count(strWord) != 0)
         return 1;
     // An upper-case letter inside a word marks an identifier written in prose.
@@ -426,6 +441,8 @@ int CMirtParser::CheckCommentWord(const std::string& strWord,
 }
 
 int CMirtParser::CheckCodeWord(const std::string& strWord, std::vector<std::string>& suggestions) {
+    if (InAnyList(m_syntax.codeLists, strWord))
+        return 1;
     if (strWord.empty() || !IsLetter(strWord[0]))
         return 1;
     if (IsAllConsonants(strWord))

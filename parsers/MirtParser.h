@@ -10,6 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "parsers/SyntaxTable.h"
 #include "parsers/Word.h"
 
 class CMirtDoc;
@@ -18,24 +19,11 @@ class CSettingsStore;
 
 using CCharSet = std::array<bool, 256>;
 
-// The delimiters of a syntax as one table; an empty token disables its construct.
-struct SSyntaxTokens {
-    const char* pszStringStart = "";
-    const char* pszStringEnd = "";
-    const char* pszStringStart1 = "";
-    const char* pszStringEnd1 = "";
-    const char* pszBlockCommentStart = "";
-    const char* pszBlockCommentEnd = "";
-    const char* pszBlockCommentStart1 = "";
-    const char* pszBlockCommentEnd1 = "";
-    const char* pszLineComment = "";
-    const char* pszLineComment1 = "";
-    char chEscape = '\\';
-};
-
 class CMirtParser {
 public:
+    // A parser of no syntax: no delimiters, no extensions, no lists of its own.
     CMirtParser();
+    explicit CMirtParser(const SSyntaxTable& syntax);
     CMirtParser(const CMirtParser&) = delete;
     CMirtParser& operator=(const CMirtParser&) = delete;
 
@@ -62,7 +50,6 @@ public:
 
     // Length of the token when the text at nPos begins with it (case ignored), else 0.
     int MatchToken(const std::string& strText, size_t nPos, const std::string& strToken) const;
-    bool LooksLikeFileName(const std::string& str) const;
     bool IsCompoundWord(const std::string& strWord) const;
     bool IsAllConsonants(const std::string& strWord) const;
     static std::string GetCategoryName(int32_t nCategory);
@@ -104,6 +91,7 @@ public:
 
 private:
     enum class EScanMode { Code, String, Comment };
+    static bool InAnyList(const CKeywordListIds& lists, const std::string& strWord);
     struct SScanState;
 
     void SetMode(SScanState& s, EScanMode mode) const;
@@ -124,4 +112,5 @@ private:
     // changes, so that the words inside one call share one list.
     mutable CSharedStrings m_openCalls;
     mutable bool m_bCallsChanged = false;
+    const SSyntaxTable& m_syntax;
 };

@@ -8,17 +8,15 @@
 #include "parsers/WordCategory.h"
 
 namespace {
-constexpr int32_t kId = 0;
-constexpr const char* kName = "C/C++/C#";
-// The classic list, then the C++ extensions common on Linux.
-constexpr const char* kExtensions = "cpp c cs h odl idl hpp hh hxx h++ cc cxx c++ ipp tpp tcc inl";
-constexpr SSyntaxTokens kTokens = {.pszStringStart = "\"",
-                                   .pszStringEnd = "\"",
-                                   .pszBlockCommentStart = "/*",
-                                   .pszBlockCommentEnd = "*/",
-                                   .pszLineComment = "//"};
-// Not a separator inside string literals, so a menu text such as "&File" stays whole.
-constexpr char kAccelerator = '&';
+// The classic extensions, then those of C++ common on Linux.
+constexpr SSyntaxTable kSyntax = {
+    .nId = 0,
+    .pszName = "C/C++/C#",
+    .pszExtensions = "cpp c cs h odl idl hpp hh hxx h++ cc cxx c++ ipp tpp tcc inl",
+    .tokens = kCStyleTokens,
+    .commentLists = {KEYWORDS_LIBRARY},
+    .codeLists = {KEYWORDS_ABBREVIATIONS, KEYWORDS_CRUNTIME},
+    .bAcceleratorWords = true};
 // Lines naming another file to read hold no text to check. The preprocessor allows
 // blanks between "#" and the directive ("# include <vector>").
 constexpr std::array<std::string_view, 2> kSkippedDirectives = {"include", "import"};
@@ -39,23 +37,9 @@ bool IsSkippedDirective(std::string_view line) {
 }
 } // namespace
 
-CMirtParserCpp::CMirtParserCpp() {
-    SetTokens(kTokens);
-    m_stringSeparators[static_cast<unsigned char>(kAccelerator)] = false;
-    SetExtensions(kExtensions);
-}
+CMirtParserCpp::CMirtParserCpp() : CMirtParserCpp(kSyntax) {}
 
-int32_t CMirtParserCpp::GetId() const {
-    return kId;
-}
-
-std::string CMirtParserCpp::GetName() const {
-    return kName;
-}
-
-std::string CMirtParserCpp::GetDefaultExtensions() const {
-    return kExtensions;
-}
+CMirtParserCpp::CMirtParserCpp(const SSyntaxTable& syntax) : CMirtParser(syntax) {}
 
 void CMirtParserCpp::ParseLine(std::string strLine, CWordList& words) {
     if (IsSkippedDirective(strLine))
@@ -75,26 +59,4 @@ void CMirtParserCpp::ParseLine(std::string strLine, CWordList& words) {
         }
     }
     EraseMarked(words, remove);
-}
-
-int CMirtParserCpp::CheckLanguageWord(const std::string& strWord,
-                                      std::vector<std::string>& suggestions) {
-    if (CheckAcceleratorWord(strWord, suggestions) != 0)
-        return suggestions.empty() ? 1 : 0;
-    return CMirtParser::CheckLanguageWord(strWord, suggestions);
-}
-
-int CMirtParserCpp::CheckCommentWord(const std::string& strWord,
-                                     std::vector<std::string>& suggestions) {
-    if (GetKeywordList(KEYWORDS_LIBRARY).Find(strWord))
-        return 1;
-    return CMirtParser::CheckCommentWord(strWord, suggestions);
-}
-
-int CMirtParserCpp::CheckCodeWord(const std::string& strWord,
-                                  std::vector<std::string>& suggestions) {
-    if (GetKeywordList(KEYWORDS_ABBREVIATIONS).Find(strWord) ||
-        GetKeywordList(KEYWORDS_CRUNTIME).Find(strWord))
-        return 1;
-    return CMirtParser::CheckCodeWord(strWord, suggestions);
 }

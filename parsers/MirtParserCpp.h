@@ -8,13 +8,9 @@ class CMirtParserCpp : public CMirtParser {
 public:
     CMirtParserCpp();
 
-    int32_t GetId() const override;
-    std::string GetName() const override;
-    std::string GetDefaultExtensions() const override;
     void ParseLine(std::string strLine, CWordList& words) override;
-    int CheckLanguageWord(const std::string& strWord,
-                          std::vector<std::string>& suggestions) override;
-    int CheckCommentWord(const std::string& strWord,
-                         std::vector<std::string>& suggestions) override;
-    int CheckCodeWord(const std::string& strWord, std::vector<std::string>& suggestions) override;
+
+protected:
+    // For the syntaxes read as C (resource scripts).
+    explicit CMirtParserCpp(const SSyntaxTable& syntax);
 };

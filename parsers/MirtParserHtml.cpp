@@ -7,9 +7,9 @@
 #include "parsers/WordCategory.h"
 
 namespace {
-constexpr int32_t kId = 3;
-constexpr const char* kName = "HTML";
-constexpr const char* kExtensions = "html htm";
+// Page text has no literals or comments of the base scanner's kind.
+constexpr SSyntaxTable kSyntax = {
+    .nId = 3, .pszName = "HTML", .pszExtensions = "html htm", .tokens = {}};
 // Page text keeps "don't" whole.
 constexpr char kApostrophe = '\'';
 constexpr char kTagOpen = '<';
@@ -30,21 +30,8 @@ std::string LowerCase(std::string text) {
 }
 } // namespace
 
-CMirtParserHtml::CMirtParserHtml() {
+CMirtParserHtml::CMirtParserHtml() : CMirtParser(kSyntax) {
     m_codeSeparators[static_cast<unsigned char>(kApostrophe)] = false;
-    SetExtensions(kExtensions);
-}
-
-int32_t CMirtParserHtml::GetId() const {
-    return kId;
-}
-
-std::string CMirtParserHtml::GetName() const {
-    return kName;
-}
-
-std::string CMirtParserHtml::GetDefaultExtensions() const {
-    return kExtensions;
 }
 
 void CMirtParserHtml::SetContext(CMirtDoc* pDoc, CMirtSpellEngine* pEngine) {

@@ -8,9 +8,6 @@ class CMirtParserHtml : public CMirtParser {
 public:
     CMirtParserHtml();
 
-    int32_t GetId() const override;
-    std::string GetName() const override;
-    std::string GetDefaultExtensions() const override;
     void SetContext(CMirtDoc* pDoc, CMirtSpellEngine* pEngine) override;
     int BeginFile(const std::string& strFileName) override;
     void EndFile() override;

@@ -2,31 +2,12 @@
 #include "parsers/MirtParserJavaScript.h"
 
 namespace {
-constexpr int32_t kId = 5;
-constexpr const char* kName = "JavaScript";
-constexpr const char* kExtensions = "js";
-constexpr SSyntaxTokens kTokens = {.pszStringStart = "\"",
-                                   .pszStringEnd = "\"",
-                                   .pszStringStart1 = "'",
-                                   .pszStringEnd1 = "'",
-                                   .pszBlockCommentStart = "/*",
-                                   .pszBlockCommentEnd = "*/",
-                                   .pszLineComment = "//"};
+constexpr SSyntaxTable kSyntax = {.nId = 5,
+                                  .pszName = "JavaScript",
+                                  .pszExtensions = "js",
+                                  .tokens = kCStyleTokensWithApostrophes,
+                                  .commentLists = kScriptCommentLists,
+                                  .codeLists = kScriptCodeLists};
 } // namespace
 
-CMirtParserJavaScript::CMirtParserJavaScript() {
-    SetTokens(kTokens);
-    SetExtensions(kExtensions);
-}
-
-int32_t CMirtParserJavaScript::GetId() const {
-    return kId;
-}
-
-std::string CMirtParserJavaScript::GetName() const {
-    return kName;
-}
-
-std::string CMirtParserJavaScript::GetDefaultExtensions() const {
-    return kExtensions;
-}
+CMirtParserJavaScript::CMirtParserJavaScript() : CMirtParserScript(kSyntax) {}

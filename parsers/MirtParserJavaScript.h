@@ -6,8 +6,4 @@
 class CMirtParserJavaScript : public CMirtParserScript {
 public:
     CMirtParserJavaScript();
-
-    int32_t GetId() const override;
-    std::string GetName() const override;
-    std::string GetDefaultExtensions() const override;
 };

@@ -5,12 +5,13 @@
 #include "parsers/WordCategory.h"
 
 namespace {
-constexpr int32_t kId = 7;
-constexpr const char* kName = "Perl";
-constexpr const char* kExtensions = "pl pm";
-constexpr SSyntaxTokens kTokens = {
-    .pszStringStart = "\"", .pszStringEnd = "\"", .pszLineComment = "#"};
-constexpr int kOwnKeywords = KEYWORDS_PERL;
+constexpr SSyntaxTable kSyntax = {
+    .nId = 7,
+    .pszName = "Perl",
+    .pszExtensions = "pl pm",
+    .tokens = {.pszStringStart = "\"", .pszStringEnd = "\"", .pszLineComment = "#"},
+    .commentLists = {KEYWORDS_PERL},
+    .codeLists = {KEYWORDS_ABBREVIATIONS, KEYWORDS_PERL}};
 // Any line starting with this opens a POD block; only the exact line "=cut" closes it.
 constexpr char kPodCommand = '=';
 constexpr const char* kPodEnd = "=cut";
@@ -26,22 +27,7 @@ bool IsSigil(char c) {
 }
 } // namespace
 
-CMirtParserPerl::CMirtParserPerl() {
-    SetTokens(kTokens);
-    SetExtensions(kExtensions);
-}
-
-int32_t CMirtParserPerl::GetId() const {
-    return kId;
-}
-
-std::string CMirtParserPerl::GetName() const {
-    return kName;
-}
-
-std::string CMirtParserPerl::GetDefaultExtensions() const {
-    return kExtensions;
-}
+CMirtParserPerl::CMirtParserPerl() : CMirtParser(kSyntax) {}
 
 int CMirtParserPerl::BeginFile(const std::string& strFileName) {
     m_bInPod = 0;
@@ -92,19 +78,4 @@ void CMirtParserPerl::Recategorise(CWordList& words) const {
                 bAngle = false;
         }
     }
-}
-
-int CMirtParserPerl::CheckCommentWord(const std::string& strWord,
-                                      std::vector<std::string>& suggestions) {
-    if (GetKeywordList(kOwnKeywords).Find(strWord))
-        return 1;
-    return CMirtParser::CheckCommentWord(strWord, suggestions);
-}
-
-int CMirtParserPerl::CheckCodeWord(const std::string& strWord,
-                                   std::vector<std::string>& suggestions) {
-    if (GetKeywordList(KEYWORDS_ABBREVIATIONS).Find(strWord) ||
-        GetKeywordList(kOwnKeywords).Find(strWord))
-        return 1;
-    return CMirtParser::CheckCodeWord(strWord, suggestions);
 }

@@ -8,15 +8,9 @@ class CMirtParserPerl : public CMirtParser {
 public:
     CMirtParserPerl();
 
-    int32_t GetId() const override;
-    std::string GetName() const override;
-    std::string GetDefaultExtensions() const override;
     int BeginFile(const std::string& strFileName) override;
     void EndFile() override;
     void ParseLine(std::string strLine, CWordList& words) override;
-    int CheckCommentWord(const std::string& strWord,
-                         std::vector<std::string>& suggestions) override;
-    int CheckCodeWord(const std::string& strWord, std::vector<std::string>& suggestions) override;
 
     int32_t m_bInPod = 0;
 

@@ -7,17 +7,12 @@
 #include "parsers/WordCategory.h"
 
 namespace {
-constexpr int32_t kId = 8;
-constexpr const char* kName = "PHP";
-constexpr const char* kExtensions = "php";
-constexpr SSyntaxTokens kTokens = {.pszStringStart = "\"",
-                                   .pszStringEnd = "\"",
-                                   .pszStringStart1 = "'",
-                                   .pszStringEnd1 = "'",
-                                   .pszBlockCommentStart = "/*",
-                                   .pszBlockCommentEnd = "*/",
-                                   .pszLineComment = "//"};
-constexpr int kOwnKeywords = KEYWORDS_PHP;
+constexpr SSyntaxTable kSyntax = {.nId = 8,
+                                  .pszName = "PHP",
+                                  .pszExtensions = "php",
+                                  .tokens = kCStyleTokensWithApostrophes,
+                                  .commentLists = {KEYWORDS_PHP},
+                                  .codeLists = {KEYWORDS_ABBREVIATIONS, KEYWORDS_PHP}};
 // Matched exactly: "<?PHP" does not open a block.
 constexpr const char* kPhpStart = "<?php";
 constexpr const char* kPhpEnd = "?>";
@@ -30,22 +25,8 @@ bool IsWhiteSpace(char c) {
 
 // With no string separators a literal's whole content is one word, which is then read
 // again as HTML text.
-CMirtParserPhp::CMirtParserPhp() {
-    SetTokens(kTokens);
+CMirtParserPhp::CMirtParserPhp() : CMirtParser(kSyntax) {
     m_stringSeparators.fill(false);
-    SetExtensions(kExtensions);
-}
-
-int32_t CMirtParserPhp::GetId() const {
-    return kId;
-}
-
-std::string CMirtParserPhp::GetName() const {
-    return kName;
-}
-
-std::string CMirtParserPhp::GetDefaultExtensions() const {
-    return kExtensions;
 }
 
 void CMirtParserPhp::SetContext(CMirtDoc* pDoc, CMirtSpellEngine* pEngine) {
@@ -114,19 +95,4 @@ void CMirtParserPhp::RescanLiterals(CWordList& words) {
         }
     }
     words.insert(words.end(), survivors.begin(), survivors.end());
-}
-
-int CMirtParserPhp::CheckCommentWord(const std::string& strWord,
-                                     std::vector<std::string>& suggestions) {
-    if (GetKeywordList(kOwnKeywords).Find(strWord))
-        return 1;
-    return CMirtParser::CheckCommentWord(strWord, suggestions);
-}
-
-int CMirtParserPhp::CheckCodeWord(const std::string& strWord,
-                                  std::vector<std::string>& suggestions) {
-    if (GetKeywordList(KEYWORDS_ABBREVIATIONS).Find(strWord) ||
-        GetKeywordList(kOwnKeywords).Find(strWord))
-        return 1;
-    return CMirtParser::CheckCodeWord(strWord, suggestions);
 }

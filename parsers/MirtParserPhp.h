@@ -8,16 +8,10 @@ class CMirtParserPhp : public CMirtParser {
 public:
     CMirtParserPhp();
 
-    int32_t GetId() const override;
-    std::string GetName() const override;
-    std::string GetDefaultExtensions() const override;
     void SetContext(CMirtDoc* pDoc, CMirtSpellEngine* pEngine) override;
     int BeginFile(const std::string& strFileName) override;
     void EndFile() override;
     void ParseLine(std::string strLine, CWordList& words) override;
-    int CheckCommentWord(const std::string& strWord,
-                         std::vector<std::string>& suggestions) override;
-    int CheckCodeWord(const std::string& strWord, std::vector<std::string>& suggestions) override;
 
     int32_t m_bInPhp = 0;
     CMirtParserHtml m_html;

@@ -6,8 +6,4 @@
 class CMirtParserRc : public CMirtParserCpp {
 public:
     CMirtParserRc();
-
-    int32_t GetId() const override;
-    std::string GetName() const override;
-    std::string GetDefaultExtensions() const override;
 };

@@ -7,11 +7,6 @@
 #include "parsers/WordCategory.h"
 
 namespace {
-constexpr SSyntaxTokens kTokens = {.pszStringStart = "\"",
-                                   .pszStringEnd = "\"",
-                                   .pszBlockCommentStart = "/*",
-                                   .pszBlockCommentEnd = "*/",
-                                   .pszLineComment = "//"};
 // CreateObject("Scripting.FileSystemObject") and new ActiveXObject("...") leave this
 // code part right before a literal that names a program, not text to check.
 constexpr std::string_view kObjectPart = "Object";
@@ -19,9 +14,7 @@ constexpr char kEntityStart = '&';
 constexpr char kEntityEnd = ';';
 } // namespace
 
-CMirtParserScript::CMirtParserScript() {
-    SetTokens(kTokens);
-}
+CMirtParserScript::CMirtParserScript(const SSyntaxTable& syntax) : CMirtParser(syntax) {}
 
 void CMirtParserScript::ParseLine(std::string strLine, CWordList& words) {
     CMirtParser::ParseLine(std::move(strLine), words);
@@ -37,18 +30,4 @@ void CMirtParserScript::ParseLine(std::string strLine, CWordList& words) {
         return w.nCategory == CATEGORY_LANGUAGE && w.chBefore == kEntityStart &&
                w.chAfter == kEntityEnd;
     });
-}
-
-int CMirtParserScript::CheckCommentWord(const std::string& strWord,
-                                        std::vector<std::string>& suggestions) {
-    if (GetKeywordList(KEYWORDS_LIBRARY).Find(strWord))
-        return 1;
-    return CMirtParser::CheckCommentWord(strWord, suggestions);
-}
-
-int CMirtParserScript::CheckCodeWord(const std::string& strWord,
-                                     std::vector<std::string>& suggestions) {
-    if (GetKeywordList(KEYWORDS_ABBREVIATIONS).Find(strWord))
-        return 1;
-    return CMirtParser::CheckCodeWord(strWord, suggestions);
 }

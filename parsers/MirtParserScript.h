@@ -2,14 +2,17 @@
 // drop program identifiers handed to object factories and character entities.
 #pragma once
 
+#include "parsers/KeywordList.h"
 #include "parsers/MirtParser.h"
+
+// The lists every script syntax accepts words from.
+inline constexpr CKeywordListIds kScriptCommentLists = {KEYWORDS_LIBRARY};
+inline constexpr CKeywordListIds kScriptCodeLists = {KEYWORDS_ABBREVIATIONS};
 
 class CMirtParserScript : public CMirtParser {
 public:
-    CMirtParserScript();
+    // A script syntax's table names kScriptCommentLists and kScriptCodeLists.
+    explicit CMirtParserScript(const SSyntaxTable& syntax);
 
     void ParseLine(std::string strLine, CWordList& words) override;
-    int CheckCommentWord(const std::string& strWord,
-                         std::vector<std::string>& suggestions) override;
-    int CheckCodeWord(const std::string& strWord, std::vector<std::string>& suggestions) override;
 };

@@ -2,27 +2,14 @@
 #include "parsers/MirtParserVbScript.h"
 
 namespace {
-constexpr int32_t kId = 4;
-constexpr const char* kName = "VBScript";
-constexpr const char* kExtensions = "vbs";
 // No block comments, and a backslash is an ordinary character in a literal.
-constexpr SSyntaxTokens kTokens = {
-    .pszStringStart = "\"", .pszStringEnd = "\"", .pszLineComment = "'", .chEscape = 0};
+constexpr SSyntaxTable kSyntax = {
+    .nId = 4,
+    .pszName = "VBScript",
+    .pszExtensions = "vbs",
+    .tokens = {.pszStringStart = "\"", .pszStringEnd = "\"", .pszLineComment = "'", .chEscape = 0},
+    .commentLists = kScriptCommentLists,
+    .codeLists = kScriptCodeLists};
 } // namespace
 
-CMirtParserVbScript::CMirtParserVbScript() {
-    SetTokens(kTokens);
-    SetExtensions(kExtensions);
-}
-
-int32_t CMirtParserVbScript::GetId() const {
-    return kId;
-}
-
-std::string CMirtParserVbScript::GetName() const {
-    return kName;
-}
-
-std::string CMirtParserVbScript::GetDefaultExtensions() const {
-    return kExtensions;
-}
+CMirtParserVbScript::CMirtParserVbScript() : CMirtParserScript(kSyntax) {}

@@ -6,8 +6,4 @@
 class CMirtParserVbScript : public CMirtParserScript {
 public:
     CMirtParserVbScript();
-
-    int32_t GetId() const override;
-    std::string GetName() const override;
-    std::string GetDefaultExtensions() const override;
 };

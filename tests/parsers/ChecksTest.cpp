@@ -3,11 +3,13 @@
 // that first.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 
 #include "parsers/KeywordList.h"
 #include "parsers/MirtParserCpp.h"
 #include "parsers/MirtParserRc.h"
+#include "parsers/WordCategory.h"
 #include "tests/parsers/WordTable.h"
 #include "tests/support/FakeSpellEngine.h"
 #include "tests/support/KeywordEntries.h"
@@ -303,13 +305,21 @@ TEST(CheckHelpers, CategoryNames) {
         EXPECT_EQ(CMirtParser::GetCategoryName(n), "") << n;
 }
 
-TEST(CheckHelpers, FileNamesHaveAShortExtensionAndNoBlanks) {
-    CMirtParser p;
-    for (const char* s : {"readme.txt", "a.h", ".h", "x.cpp", "a.b.c", "res\\app.ico", "dir/f.rc2"})
-        EXPECT_TRUE(p.LooksLikeFileName(s)) << s;
-    for (const char* s : {"file.html", "", "see a.txt", "a?b.h", "a*.h", "<a>.h", "a|b.h",
-                          "tab\t.h", "ab", ".", "a.", "x.abcd"})
-        EXPECT_FALSE(p.LooksLikeFileName(s)) << s;
+// A literal naming a file holds no text to check; any other literal is read.
+TEST(CheckHelpers, FileNameLiteralsHaveAShortExtensionAndNoBlanks) {
+    CMirtParserCpp p;
+    auto literalWords = [&p](const std::string& literal) {
+        CWordList words;
+        p.ParseLine("f(\"" + literal + "\");", words);
+        return std::count_if(words.begin(), words.end(),
+                             [](const SWord& w) { return w.nCategory == CATEGORY_LANGUAGE; });
+    };
+    for (const char* s :
+         {"readme.txt", "res\\app.ico", "first,second.txt", "one;two.h", "dir/f.rc2"})
+        EXPECT_EQ(literalWords(s), 0) << s;
+    for (const char* s : {"file.html", "see a.txt", "some?x.h", "some*x.h", "x<some>y.h",
+                          "some|x.h", "tab\tname.h", "ab", "a.", "x.abcd"})
+        EXPECT_GT(literalWords(s), 0) << s;
 }
 
 TEST(CheckHelpers, TokensMatchIgnoringCaseAndMayRunPastTheText) {
