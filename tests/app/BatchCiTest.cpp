@@ -85,6 +85,16 @@ TEST_F(BatchCi, EachFormatCarriesTheFindingsAloneOnStandardOutput) {
     }
 }
 
+// The report of the same run, byte for byte: the findings of every category and kind
+// under one file, the ignored word left out.
+TEST_F(BatchCi, TheHtmlReportOfTheRunIsTheGolden) {
+    CheckedSample();
+    SProcessResult r = Mirt({"-r", "-o", "report.html", "p.mrk"});
+    ASSERT_EQ(r.nExitCode, 0) << r.strStdout << r.strStderr;
+    std::string strActual = WithFolderHidden(ReadWholeFile(dir / "report.html"), dir.Path());
+    EXPECT_TEXT_EQ(Golden("report.html", strActual), strActual);
+}
+
 // Code scanning takes only what follows the SARIF 2.1.0 schema; the check itself is
 // shown to catch a document that breaks it.
 TEST_F(BatchCi, TheSarifOutputFollowsTheSchema) {

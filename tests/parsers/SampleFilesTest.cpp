@@ -5,7 +5,14 @@
 #include <memory>
 
 #include "parsers/MirtParserCpp.h"
+#include "parsers/MirtParserHtml.h"
+#include "parsers/MirtParserJava.h"
+#include "parsers/MirtParserJavaScript.h"
+#include "parsers/MirtParserPerl.h"
+#include "parsers/MirtParserPhp.h"
 #include "parsers/MirtParserRc.h"
+#include "parsers/MirtParserVb.h"
+#include "parsers/MirtParserVbScript.h"
 #include "tests/parsers/WordTable.h"
 #include "tests/support/Golden.h"
 #include "tests/support/TempDir.h"
@@ -20,6 +27,8 @@ std::string ScanFile(CMirtParser& parser, const std::string& strFolder,
                      const std::string& strName) {
     std::string text = ReadWholeFile(DataPath(strFolder + "/" + strName));
     EXPECT_FALSE(text.empty()) << strName;
+    // As a check run starts: HTML and PHP set their separators here.
+    parser.SetContext(nullptr, nullptr);
     parser.BeginFile(strName);
     std::string result;
     int nLine = 0;
@@ -54,6 +63,48 @@ TEST(SampleFiles, ResourceScriptGivesTheExpectedWords) {
     CMirtParserRc parser;
     EXPECT_TEXT_EQ(ReadWholeFile(DataPath("rc/Spooler.rc.words")),
                    ScanFile(parser, "rc", "Spooler.rc"));
+}
+
+// The sample is the file's name; its words are stored next to it as <name>.words.
+void ExpectSampleWords(CMirtParser& parser, const std::string& strFolder,
+                       const std::string& strName) {
+    EXPECT_TEXT_EQ(ReadWholeFile(DataPath(strFolder + "/" + strName + ".words")),
+                   ScanFile(parser, strFolder, strName));
+}
+
+TEST(SampleFiles, VisualBasicFormGivesTheExpectedWords) {
+    CMirtParserVb parser;
+    ExpectSampleWords(parser, "vb", "frmPrint.frm");
+}
+
+TEST(SampleFiles, JavaSourceGivesTheExpectedWords) {
+    CMirtParserJava parser;
+    ExpectSampleWords(parser, "java", "PrintQueue.java");
+}
+
+TEST(SampleFiles, HtmlPageWithScriptBlocksGivesTheExpectedWords) {
+    CMirtParserHtml parser;
+    ExpectSampleWords(parser, "html", "status.html");
+}
+
+TEST(SampleFiles, VbScriptGivesTheExpectedWords) {
+    CMirtParserVbScript parser;
+    ExpectSampleWords(parser, "vbscript", "CleanSpool.vbs");
+}
+
+TEST(SampleFiles, JavaScriptGivesTheExpectedWords) {
+    CMirtParserJavaScript parser;
+    ExpectSampleWords(parser, "javascript", "queue.js");
+}
+
+TEST(SampleFiles, PerlScriptWithPodAndHereDocumentGivesTheExpectedWords) {
+    CMirtParserPerl parser;
+    ExpectSampleWords(parser, "perl", "rotate.pl");
+}
+
+TEST(SampleFiles, PhpPageGivesTheExpectedWords) {
+    CMirtParserPhp parser;
+    ExpectSampleWords(parser, "php", "queue.php");
 }
 
 TEST(SampleFiles, ASecondFileStartsCleanAfterAnOpenCommentAndCall) {

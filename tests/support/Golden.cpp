@@ -45,3 +45,12 @@ std::string GoldenText(const std::string& strPath, const std::string& strActual)
         WriteWholeFile(strPath, strActual);
     return ReadWholeFile(strPath);
 }
+
+std::string WithFolderHidden(const std::string& strText, const std::string& strFolder) {
+    std::string text = strText;
+    const std::string strMark = "[dir]";
+    for (size_t n = text.find(strFolder); n != std::string::npos;
+         n = text.find(strFolder, n + strMark.size()))
+        text.replace(n, strFolder.size(), strMark);
+    return text;
+}

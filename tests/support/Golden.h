@@ -14,3 +14,7 @@
 // The expected text stored at the path; with MIRT_UPDATE_GOLDEN=1 in the environment the
 // actual text is written there first, to be read through before it is committed.
 std::string GoldenText(const std::string& strPath, const std::string& strActual);
+
+// A report or listing of a run in a temporary folder with that folder written as
+// "[dir]": the only text of a report that differs from run to run.
+std::string WithFolderHidden(const std::string& strText, const std::string& strFolder);
