@@ -11,8 +11,8 @@ class CCachedSpellEngine : public CMirtSpellEngine {
 public:
     CCachedSpellEngine(CMirtSpellEngine& engine, CSpellAnswerCache& cache);
 
-    int Start() override;
-    int Stop() override;
+    [[nodiscard]] int Start() override;
+    [[nodiscard]] int Stop() override;
     int CheckWord(std::string strWord, std::vector<std::string>& suggestions) override;
     std::string GetName() const override;
     std::string GetDescription() const override;

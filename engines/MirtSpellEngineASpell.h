@@ -17,8 +17,8 @@ public:
 
     // Builds a fresh speller, so dictionary changes take effect at the next run.
     // On failure Aspell's own message goes to standard output.
-    int Start() override;
-    int Stop() override;
+    [[nodiscard]] int Start() override;
+    [[nodiscard]] int Stop() override;
     int CheckWord(std::string strWord, std::vector<std::string>& suggestions) override;
     std::string GetName() const override { return "ASpell"; }
     std::string GetDescription() const override { return ""; }

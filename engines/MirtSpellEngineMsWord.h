@@ -18,8 +18,8 @@ public:
     // run already ends with Stop.
     ~CMirtSpellEngineMsWord() override = default;
 
-    int Start() override;
-    int Stop() override;
+    [[nodiscard]] int Start() override;
+    [[nodiscard]] int Stop() override;
     // Word's answers are kept for the rest of the run, correct words as empty lists.
     int CheckWord(std::string strWord, std::vector<std::string>& suggestions) override;
     std::string GetName() const override { return "MS Word"; }
@@ -27,10 +27,11 @@ public:
     bool HasFailed() const override { return m_bFailed; }
 
 private:
-    bool HideApplication();
-    bool OpenDocument();
-    bool CloseDocument();
-    bool ReadSuggestions(CAutomationObject& suggestionsObject, std::vector<std::string>& list);
+    [[nodiscard]] bool HideApplication();
+    [[nodiscard]] bool OpenDocument();
+    [[nodiscard]] bool CloseDocument();
+    [[nodiscard]] bool ReadSuggestions(CAutomationObject& suggestionsObject,
+                                       std::vector<std::string>& list);
     // Asks Word to quit, whatever state it is in, and releases every handle and the
     // cache: no hidden instance is left running, after a failed call neither.
     void QuitAndRelease();

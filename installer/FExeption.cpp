@@ -7,8 +7,7 @@
 CFExeption::CFExeption(const std::string& strMessage) : std::runtime_error(strMessage) {}
 
 CFExeption::CFExeption(int nError, const std::string& strPath)
-    : std::runtime_error(strPath + ": " + std::system_category().message(nError)),
-      m_nError(nError) {}
+    : std::runtime_error(strPath + ": " + std::system_category().message(nError)) {}
 
 void ReportCopyError(const std::string& strText) {
     std::fprintf(stderr, "tessmor: %s\n", strText.c_str());

@@ -25,14 +25,14 @@ public:
     ELoad Load(const std::string& strPath);
     // Writes the file through a temporary file beside it, so a failure leaves the old
     // one whole. A new file gets nNewMode; an existing one keeps its mode and owner.
-    bool Save(const std::string& strPath, mode_t nNewMode) const;
+    [[nodiscard]] bool Save(const std::string& strPath, mode_t nNewMode) const;
 
     void Parse(std::string_view text);
     std::string Text() const;
 
     const std::vector<SIniEntry>& Entries() const { return m_entries; }
     // Sets the value text of a key, in place when the key is there; false when unchanged.
-    bool SetValue(const IniKeyPath& path, const std::string& strValue);
+    [[nodiscard]] bool SetValue(const IniKeyPath& path, const std::string& strValue);
 
 private:
     void AddParsed(const std::string& strSection, std::string_view key, std::string strValue);

@@ -47,9 +47,9 @@ public:
     size_t GetRemaining() const { return m_data.size() - m_nPos; }
 
 private:
-    bool ReadBytes(void* pData, size_t nSize);
-    bool ReadLength(uint32_t& nLength, bool& bWide);
-    bool ReadWideText(uint32_t nChars, std::string& str);
+    [[nodiscard]] bool ReadBytes(void* pData, size_t nSize);
+    [[nodiscard]] bool ReadLength(uint32_t& nLength, bool& bWide);
+    [[nodiscard]] bool ReadWideText(uint32_t nChars, std::string& str);
 
     std::string_view m_data;
     size_t m_nPos = 0;

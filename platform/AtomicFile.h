@@ -26,7 +26,7 @@ public:
 
 private:
     bool Fail(const std::string& strWhat);
-    bool TakeOverAttributes(bool bExists, const struct stat& st);
+    [[nodiscard]] bool TakeOverAttributes(bool bExists, const struct stat& st);
 
     std::string m_strTarget;
     std::string m_strTemp;

@@ -48,7 +48,7 @@ public:
     const AutomationObjectPtr& GetObject() const { return m_pObject; }
 
     // True for a VT_I2 or VT_I4 value, which is then stored in nValue.
-    bool ToInt(int32_t& nValue) const;
+    [[nodiscard]] bool ToInt(int32_t& nValue) const;
     // The object of a VT_DISPATCH value; null for any other value.
     AutomationObjectPtr ToObject() const;
 

@@ -54,7 +54,7 @@ void CDirChangesWatcher::Run() {
     CInotifyWatches watches;
     if (watches.IsOpen())
         for (const SWatchDir& dir : m_dirs)
-            watches.WatchDir(dir);
+            static_cast<void>(watches.WatchDir(dir)); // skipped when it fails, as above
     MarkSetUp();
     WaitForStopOrEvents(watches);
 }

@@ -24,7 +24,7 @@ public:
 
     // Watches the folder, and each folder below it when the record asks for its subtree.
     // False when the folder itself cannot be watched.
-    bool WatchDir(const SWatchDir& dir);
+    [[nodiscard]] bool WatchDir(const SWatchDir& dir);
 
     enum class EEvents { None, Changed, Failed };
     // Takes every pending event; Changed when one of them is a change to a file.
@@ -39,8 +39,8 @@ private:
         std::unordered_map<std::string, timespec> times;
     };
 
-    int AddWatch(const std::string& strPath, bool bSubtree, bool bFollowLink);
-    int AddTree(const std::string& strRoot, bool bFollowLink);
+    [[nodiscard]] int AddWatch(const std::string& strPath, bool bSubtree, bool bFollowLink);
+    [[nodiscard]] int AddTree(const std::string& strRoot, bool bFollowLink);
     // Lists the folder's entries: notes each file's time, and returns its folders.
     std::vector<std::string> ListFolder(int wd, const std::string& strFolder, int& nFiles);
     bool HandleEvent(const inotify_event& event);
