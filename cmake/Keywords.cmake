@@ -1,4 +1,4 @@
-# Embeds the built-in keyword lists (resources/keywords/<id>.txt) in mirt_core byte for
+# Embeds the built-in keyword lists (resources/keywords/<id>.txt) in the parsers library byte for
 # byte: a generated assembly source pulls each file in with .incbin between two
 # symbols, and parsers/KeywordResources.cpp points at them. Nothing is copied or
 # indexed at run time. Editing a list rebuilds the object that holds it.
@@ -29,13 +29,13 @@ endforeach()
 string(APPEND _mirt_asm "\t.section .note.GNU-stack,\"\",@progbits\n")
 file(CONFIGURE OUTPUT ${_mirt_keywords_asm} CONTENT "${_mirt_asm}" @ONLY)
 
-target_sources(mirt_core PRIVATE ${_mirt_keywords_asm})
+target_sources(mirt_parsers PRIVATE ${_mirt_keywords_asm})
 set_source_files_properties(${_mirt_keywords_asm} PROPERTIES
   LANGUAGE ASM
   OBJECT_DEPENDS "${_mirt_keyword_files}")
 
 # No list may silence a word that codespell knows as a misspelling: the check runs
-# before mirt_core is built, so a list that gains one fails the build.
+# before the parsers library is built, so a list that gains one fails the build.
 find_package(Python3 COMPONENTS Interpreter)
 find_path(MIRT_CODESPELL_DATA dictionary.txt
   PATHS /usr/lib/python3/dist-packages/codespell_lib/data NO_DEFAULT_PATH)
@@ -49,7 +49,7 @@ if(Python3_Interpreter_FOUND AND MIRT_CODESPELL_DATA)
     COMMENT "Checking the keyword lists against codespell's misspellings"
     VERBATIM)
   add_custom_target(mirt_keyword_check DEPENDS ${_mirt_stamp})
-  add_dependencies(mirt_core mirt_keyword_check)
+  add_dependencies(mirt_parsers mirt_keyword_check)
 else()
   message(WARNING "codespell's dictionaries not found (apt-get install codespell): "
                   "the keyword lists are not checked for misspellings")
