@@ -46,7 +46,7 @@ test: test-asan test-tsan test-fuzz
 
 test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug \
-	  -DMIRT_SANITIZERS="address;undefined" -DMIRT_WERROR=ON
+	  -DMIRT_SANITIZERS="address;undefined" -DMIRT_WERROR=ON -DMIRT_TIDY_ALL=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
