@@ -9,14 +9,8 @@
 
 namespace {
 // The classic extensions, then those of C++ common on Linux.
-constexpr SSyntaxTable kSyntax = {
-    .nId = 0,
-    .pszName = "C/C++/C#",
-    .pszExtensions = "cpp c cs h odl idl hpp hh hxx h++ cc cxx c++ ipp tpp tcc inl",
-    .tokens = kCStyleTokens,
-    .commentLists = {KEYWORDS_LIBRARY},
-    .codeLists = {KEYWORDS_ABBREVIATIONS, KEYWORDS_CRUNTIME},
-    .bAcceleratorWords = true};
+constexpr SSyntaxTable kSyntax =
+    ReadAsC(0, "C/C++/C#", "cpp c cs h odl idl hpp hh hxx h++ cc cxx c++ ipp tpp tcc inl");
 // Lines naming another file to read hold no text to check. The preprocessor allows
 // blanks between "#" and the directive ("# include <vector>").
 constexpr std::array<std::string_view, 2> kSkippedDirectives = {"include", "import"};

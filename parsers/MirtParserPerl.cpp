@@ -5,13 +5,12 @@
 #include "parsers/WordCategory.h"
 
 namespace {
-constexpr SSyntaxTable kSyntax = {
-    .nId = 7,
-    .pszName = "Perl",
-    .pszExtensions = "pl pm",
-    .tokens = {.pszStringStart = "\"", .pszStringEnd = "\"", .pszLineComment = "#"},
-    .commentLists = {KEYWORDS_PERL},
-    .codeLists = {KEYWORDS_ABBREVIATIONS, KEYWORDS_PERL}};
+constexpr SSyntaxTable kSyntax = WithOwnKeywords(
+    {.nId = 7,
+     .pszName = "Perl",
+     .pszExtensions = "pl pm",
+     .tokens = {.pszStringStart = "\"", .pszStringEnd = "\"", .pszLineComment = "#"}},
+    KEYWORDS_PERL);
 // Any line starting with this opens a POD block; only the exact line "=cut" closes it.
 constexpr char kPodCommand = '=';
 constexpr const char* kPodEnd = "=cut";

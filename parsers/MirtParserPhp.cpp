@@ -7,12 +7,9 @@
 #include "parsers/WordCategory.h"
 
 namespace {
-constexpr SSyntaxTable kSyntax = {.nId = 8,
-                                  .pszName = "PHP",
-                                  .pszExtensions = "php",
-                                  .tokens = kCStyleTokensWithApostrophes,
-                                  .commentLists = {KEYWORDS_PHP},
-                                  .codeLists = {KEYWORDS_ABBREVIATIONS, KEYWORDS_PHP}};
+constexpr SSyntaxTable kSyntax = WithOwnKeywords(
+    {.nId = 8, .pszName = "PHP", .pszExtensions = "php", .tokens = kCStyleTokensWithApostrophes},
+    KEYWORDS_PHP);
 // Matched exactly: "<?PHP" does not open a block.
 constexpr const char* kPhpStart = "<?php";
 constexpr const char* kPhpEnd = "?>";

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include "parsers/KeywordList.h"
+
 // The delimiters of a syntax as one table; an empty token disables its construct.
 struct SSyntaxTokens {
     const char* pszStringStart = "";
@@ -52,3 +54,23 @@ struct SSyntaxTable {
     // a marked word ("E&xit") is checked without its marker.
     bool bAcceleratorWords = false;
 };
+
+// A syntax with a keyword list of its own: accepted in comments and, with the
+// abbreviations, in code.
+constexpr SSyntaxTable WithOwnKeywords(SSyntaxTable syntax, int nKeywords) {
+    syntax.commentLists = {nKeywords};
+    syntax.codeLists = {KEYWORDS_ABBREVIATIONS, nKeywords};
+    return syntax;
+}
+
+// A syntax read as C: C's delimiters, library names in comments, abbreviations and the
+// C run-time's names in code, and menu accelerators.
+constexpr SSyntaxTable ReadAsC(int32_t nId, const char* pszName, const char* pszExtensions) {
+    return {.nId = nId,
+            .pszName = pszName,
+            .pszExtensions = pszExtensions,
+            .tokens = kCStyleTokens,
+            .commentLists = {KEYWORDS_LIBRARY},
+            .codeLists = {KEYWORDS_ABBREVIATIONS, KEYWORDS_CRUNTIME},
+            .bAcceleratorWords = true};
+}
