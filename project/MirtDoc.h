@@ -12,6 +12,7 @@
 
 #include "engines/MirtIgnoreCallsMap.h"
 #include "engines/MirtUserDictionary.h"
+#include "project/CheckOptions.h"
 #include "project/MirtDocView.h"
 #include "project/MirtUndoAction.h"
 #include "project/SpellFile.h"
@@ -25,10 +26,8 @@ class CRunMessage;
 
 struct SMirtDocOptions {
     int32_t m_nSyntaxChoice = 0;
-    int32_t m_nCheckOptions = 17;
+    int32_t m_nCheckOptions = DEFAULT_CHECK_OPTIONS;
 };
-
-constexpr int32_t DEFAULT_CHECK_OPTIONS = 17;
 
 class CMirtDoc {
 public:
