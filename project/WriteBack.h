@@ -28,10 +28,6 @@ private:
     std::vector<std::string> m_failed;
 };
 
-// Paths for a message: "    path\n" for the first 12, then "    ...\n" when there are
-// more.
-std::string ListPathsForMessage(const std::vector<std::string>& paths);
-
 // A file this program may write in place: a regular file with a write permission bit
 // that opens for writing (without being created or truncated). The permission bits
 // are asked too, since root may open any file.
