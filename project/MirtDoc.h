@@ -38,8 +38,8 @@ public:
 
     // The document commands New, Open and Save.
     bool OnNewDocument();
-    bool OnOpenDocument(const std::string& strPath);
-    bool OnSaveDocument(const std::string& strPath);
+    [[nodiscard]] bool OnOpenDocument(const std::string& strPath);
+    [[nodiscard]] bool OnSaveDocument(const std::string& strPath);
     void DeleteContents();
 
     const std::string& GetPathName() const { return m_strPathName; }
@@ -91,10 +91,10 @@ public:
     uint64_t GetGeneration() const { return m_nGeneration.load(); }
     // Reorders m_files by a sort order (the view keeps which one is current); refused
     // while a run is active.
-    bool SortFiles(int32_t nOrder);
+    [[nodiscard]] bool SortFiles(int32_t nOrder);
 
     // Writes the HTML error report; false when it could not be written.
-    bool WriteReport(const std::string& strPath, int32_t bReportOnlyErrors);
+    [[nodiscard]] bool WriteReport(const std::string& strPath, int32_t bReportOnlyErrors);
 
     CMirtAppContext& GetApp() const { return m_app; }
     const CMirtParsers* GetParsers() const;
@@ -131,7 +131,7 @@ public:
     // are left with none.
     void DropUndoRecords(const CSpellFile* pFile);
     // Writes the chosen replacements into the source files, asking first.
-    bool SaveChanges();
+    [[nodiscard]] bool SaveChanges();
     // --- end of decisions on findings ---
 
     // ---- Keeping the project in step with the disk (MirtDocRefresh.cpp) ----
@@ -171,7 +171,7 @@ private:
     // Answers every open run message for the user; with bRefuse, new ones are answered
     // at once until the next run starts.
     void CancelRunMessages(bool bRefuse);
-    bool FailOpen(const std::string& strMessage);
+    [[nodiscard]] bool FailOpen(const std::string& strMessage);
     CSpellFile* FindFile(const std::string& strPath) const;
 
     CMirtAppContext& m_app;
