@@ -4,6 +4,7 @@
 #include <strings.h>
 
 #include "app/MirtCommandLineInfo.h"
+#include "project/CheckOptions.h"
 
 namespace {
 bool Equal(const std::string& strText, const char* pszName) {
@@ -16,7 +17,6 @@ std::string Trimmed(const std::string& strText) {
     return nStart == std::string::npos ? "" : strText.substr(nStart, nEnd - nStart + 1);
 }
 
-constexpr int32_t kAllCategories = 7;
 constexpr unsigned kMaxThreads = 1024;
 } // namespace
 
@@ -37,13 +37,13 @@ std::optional<int32_t> ParseCategories(const std::string& strText) {
         size_t nComma = strText.find(',', nStart);
         std::string strPart = Trimmed(strText.substr(nStart, nComma - nStart));
         if (Equal(strPart, "strings"))
-            nMask |= 1;
+            nMask |= CATEGORY_LANGUAGE;
         else if (Equal(strPart, "comments"))
-            nMask |= 2;
+            nMask |= CATEGORY_COMMENT;
         else if (Equal(strPart, "code"))
-            nMask |= 4;
+            nMask |= CATEGORY_CODE;
         else if (Equal(strPart, "all"))
-            nMask |= kAllCategories;
+            nMask |= CHECK_ALL_CATEGORIES;
         else if (!Equal(strPart, "none"))
             return std::nullopt;
         nStart = nComma == std::string::npos ? nComma : nComma + 1;
@@ -53,9 +53,10 @@ std::optional<int32_t> ParseCategories(const std::string& strText) {
 
 int32_t ApplyCategories(int32_t nOptions, const SBatchOptions& options) {
     if (options.nSpelling)
-        nOptions = (nOptions & ~kAllCategories) | *options.nSpelling;
+        nOptions = (nOptions & ~SpellingCheckBits(CHECK_ALL_CATEGORIES)) | *options.nSpelling;
     if (options.nProfanity)
-        nOptions = (nOptions & ~(kAllCategories << 4)) | (*options.nProfanity << 4);
+        nOptions = (nOptions & ~ProfanityCheckBits(CHECK_ALL_CATEGORIES)) |
+                   ProfanityCheckBits(*options.nProfanity);
     return nOptions;
 }
 

@@ -32,8 +32,8 @@ public:
     void Run();
 
 private:
-    bool BuildWorkList();
-    bool StartEngine();
+    [[nodiscard]] bool BuildWorkList();
+    [[nodiscard]] bool StartEngine();
     void CheckWorkList();
     std::vector<CSpellPrefetch::SFile> PrefetchFiles() const;
     std::vector<CSpellPrefetch::SHelperParts> MakeHelpers() const;

@@ -20,4 +20,4 @@ bool IsSortOrder(int32_t nOrder);
 // Sorts the files by the order; files that compare equal keep no particular order.
 // Reads the files' findings, so the caller holds the document lock. False for an id
 // that names no order.
-bool SortFiles(CSpellFiles& files, int32_t nOrder);
+[[nodiscard]] bool SortFiles(CSpellFiles& files, int32_t nOrder);

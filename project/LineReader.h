@@ -16,11 +16,11 @@ public:
     [[nodiscard]] bool Open(const std::string& strPath);
     // False at the end of the file or on a read error. strLineEnd receives "\n",
     // "\r\n", "\r" or "" (a last line without one).
-    bool ReadLine(std::string& strLine, std::string& strLineEnd);
+    [[nodiscard]] bool ReadLine(std::string& strLine, std::string& strLineEnd);
     bool HasError() const { return m_bError; }
 
 private:
-    bool Fill();
+    [[nodiscard]] bool Fill();
     int GetByte();
     int PeekByte();
 

@@ -12,6 +12,7 @@
 
 #include "engines/MirtIgnoreCallsMap.h"
 #include "engines/MirtUserDictionary.h"
+#include "project/CheckOptions.h"
 #include "project/MirtDocView.h"
 #include "project/MirtUndoAction.h"
 #include "project/SpellFile.h"
@@ -25,10 +26,8 @@ class CRunMessage;
 
 struct SMirtDocOptions {
     int32_t m_nSyntaxChoice = 0;
-    int32_t m_nCheckOptions = 17;
+    int32_t m_nCheckOptions = DEFAULT_CHECK_OPTIONS;
 };
-
-constexpr int32_t DEFAULT_CHECK_OPTIONS = 17;
 
 class CMirtDoc {
 public:
@@ -39,8 +38,8 @@ public:
 
     // The document commands New, Open and Save.
     bool OnNewDocument();
-    bool OnOpenDocument(const std::string& strPath);
-    bool OnSaveDocument(const std::string& strPath);
+    [[nodiscard]] bool OnOpenDocument(const std::string& strPath);
+    [[nodiscard]] bool OnSaveDocument(const std::string& strPath);
     void DeleteContents();
 
     const std::string& GetPathName() const { return m_strPathName; }
@@ -92,10 +91,10 @@ public:
     uint64_t GetGeneration() const { return m_nGeneration.load(); }
     // Reorders m_files by a sort order (the view keeps which one is current); refused
     // while a run is active.
-    bool SortFiles(int32_t nOrder);
+    [[nodiscard]] bool SortFiles(int32_t nOrder);
 
     // Writes the HTML error report; false when it could not be written.
-    bool WriteReport(const std::string& strPath, int32_t bReportOnlyErrors);
+    [[nodiscard]] bool WriteReport(const std::string& strPath, int32_t bReportOnlyErrors);
 
     CMirtAppContext& GetApp() const { return m_app; }
     const CMirtParsers* GetParsers() const;
@@ -132,7 +131,7 @@ public:
     // are left with none.
     void DropUndoRecords(const CSpellFile* pFile);
     // Writes the chosen replacements into the source files, asking first.
-    bool SaveChanges();
+    [[nodiscard]] bool SaveChanges();
     // --- end of decisions on findings ---
 
     // ---- Keeping the project in step with the disk (MirtDocRefresh.cpp) ----
@@ -172,7 +171,7 @@ private:
     // Answers every open run message for the user; with bRefuse, new ones are answered
     // at once until the next run starts.
     void CancelRunMessages(bool bRefuse);
-    bool FailOpen(const std::string& strMessage);
+    [[nodiscard]] bool FailOpen(const std::string& strMessage);
     CSpellFile* FindFile(const std::string& strPath) const;
 
     CMirtAppContext& m_app;

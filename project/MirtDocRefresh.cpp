@@ -8,13 +8,11 @@
 #include "project/FolderScan.h"
 #include "project/MirtAppContext.h"
 #include "project/MirtDoc.h"
+#include "project/PathListing.h"
 #include "watch/DirChangesWatcher.h"
 
 namespace {
 using CLock = std::lock_guard<std::recursive_mutex>;
-
-// A question lists at most this many files; the rest is summed up by "    ...".
-constexpr size_t kMaxListedFiles = 12;
 
 const char* const kModifiedHeader = "The following files has been modified outside MIRT:\n";
 const char* const kAddedHeader = "The following files has been added to the project's folder(s):\n";
@@ -25,12 +23,7 @@ const char* const kAddQuestion = "Would you like to add those files to the proje
 std::string BuildFileListMessage(const std::string& strHeader,
                                  const std::vector<std::string>& items,
                                  const std::string& strQuestion) {
-    std::string text = strHeader;
-    for (size_t i = 0; i < items.size() && i < kMaxListedFiles; ++i)
-        text += "    " + items[i] + "\n";
-    if (items.size() > kMaxListedFiles)
-        text += "    ...\n";
-    return text + strQuestion;
+    return strHeader + ListPathsForMessage(items) + strQuestion;
 }
 
 bool AskYesNo(CMirtDoc& doc, const std::string& strText) {

@@ -37,8 +37,6 @@ public:
 
     int32_t GetType() const { return m_nType; }
     const std::string& GetWord() const { return m_strWord; }
-    const std::string& GetReplacement() const { return m_strReplacement; }
-    int32_t GetCategory() const { return m_nCategory; }
     const std::vector<std::unique_ptr<CMirtUndoActionError>>& GetRecords() const {
         return m_records;
     }

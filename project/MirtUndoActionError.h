@@ -20,9 +20,6 @@ public:
     CSpellError* GetError() const { return m_pError.get(); }
     CSpellFile* GetFile() const { return m_pFile.get(); }
 
-    int32_t GetSavedChosen() const { return m_nSavedChosen; }
-    int32_t GetSavedIgnored() const { return m_bSavedIgnored; }
-
 private:
     CRefPtr<CSpellError> m_pError;
     CRefPtr<CSpellFile> m_pFile;

@@ -3,11 +3,8 @@
 
 #include <algorithm>
 
+#include "project/CheckOptions.h"
 #include "project/SpellFile.h"
-
-namespace {
-constexpr int32_t kAllCategories = 7;
-}
 
 void CResultFilter::Reset() {
     *this = CResultFilter();
@@ -15,8 +12,8 @@ void CResultFilter::Reset() {
 
 void CResultFilter::SetMasks(int32_t nSpellingMask, int32_t nProfanityMask) {
     m_bEnabled = 1;
-    m_nSpellingMask = nSpellingMask & kAllCategories;
-    m_nProfanityMask = nProfanityMask & kAllCategories;
+    m_nSpellingMask = nSpellingMask & CHECK_ALL_CATEGORIES;
+    m_nProfanityMask = nProfanityMask & CHECK_ALL_CATEGORIES;
 }
 
 void CResultFilter::SetPendingOnly() {
@@ -36,14 +33,14 @@ void CResultFilter::CopyFrom(const CResultFilter& other) {
 int32_t CResultFilter::GetPreset() const {
     if (!m_bEnabled)
         return PRESET_ALL;
-    bool bAll = m_nSpellingMask == kAllCategories && m_nProfanityMask == kAllCategories;
+    bool bAll = m_nSpellingMask == CHECK_ALL_CATEGORIES && m_nProfanityMask == CHECK_ALL_CATEGORIES;
     if (m_bPendingOnly)
         return m_words.empty() && bAll ? PRESET_PENDING : PRESET_ADVANCED;
     if (!m_words.empty())
         return bAll ? PRESET_SELECTED : PRESET_ADVANCED;
     if (bAll)
         return PRESET_ERRORS;
-    if (m_nSpellingMask == 0 && m_nProfanityMask == kAllCategories)
+    if (m_nSpellingMask == 0 && m_nProfanityMask == CHECK_ALL_CATEGORIES)
         return PRESET_PROFANITY;
     for (int32_t nCategory : {1, 2, 4})
         if (m_nSpellingMask == nCategory && m_nProfanityMask == nCategory)

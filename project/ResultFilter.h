@@ -35,7 +35,7 @@ public:
     int32_t GetPreset() const;
     // The filter of a filter box entry; false for entries that need more than the
     // entry (the selected words, the advanced dialog).
-    static bool FromPreset(int32_t nPreset, CResultFilter& filter);
+    [[nodiscard]] static bool FromPreset(int32_t nPreset, CResultFilter& filter);
 
     // Marks the file and its findings that count visible or not. Reads the findings:
     // the caller holds the document lock.

@@ -24,7 +24,7 @@ public:
     bool IsAnswered() const;
     // What closes the view's box when the message is cancelled; called on the
     // cancelling thread. False (and not kept) when the message is answered already.
-    bool SetCloser(std::function<void()> closer);
+    [[nodiscard]] bool SetCloser(std::function<void()> closer);
     // Blocks until the message is answered or cancelled and returns the button.
     int WaitForAnswer();
 

@@ -54,7 +54,7 @@ private:
 
     // How many files ahead of the run a helper starts.
     static constexpr size_t kLead = 16;
-    bool Claim(size_t& nIndex);
+    [[nodiscard]] bool Claim(size_t& nIndex);
 
     CSpellAnswerCache& m_cache;
     const std::vector<SFile> m_files;

@@ -3,17 +3,18 @@
 
 #include "parsers/MirtParser.h"
 #include "parsers/WordCategory.h"
+#include "project/CheckOptions.h"
 #include "project/SpellError.h"
 
 int32_t CheckParsedWord(CMirtParser& parser, const SWord& word, int32_t nCheckOptions,
                         std::vector<std::string>& suggestions) {
     const int32_t nCategory = word.nCategory;
-    if (nCategory != CATEGORY_NONE && (nCheckOptions & (nCategory << 4)) != 0) {
+    if (nCategory != CATEGORY_NONE && (nCheckOptions & ProfanityCheckBits(nCategory)) != 0) {
         parser.CheckProfanity(word.strWord, suggestions);
         if (!suggestions.empty())
             return KIND_PROFANITY;
     }
-    if ((nCheckOptions & nCategory) == 0)
+    if ((nCheckOptions & SpellingCheckBits(nCategory)) == 0)
         return KIND_SPELLING;
     if (nCategory == CATEGORY_LANGUAGE)
         parser.CheckLanguageWord(word.strWord, suggestions);

@@ -16,10 +16,9 @@
 #include "project/LineReader.h"
 #include "project/MirtAppContext.h"
 #include "project/MirtDoc.h"
+#include "project/PathListing.h"
 
 namespace {
-constexpr size_t kListedPaths = 12;
-
 // A counting finding as it was when the write began, and what the write makes of it.
 struct SPlannedChange {
     CRefPtr<CSpellError> pError;
@@ -138,15 +137,6 @@ std::string ResolvedPath(const std::string& strPath) {
     return pReal ? std::string(pReal.get()) : strPath;
 }
 } // namespace
-
-std::string ListPathsForMessage(const std::vector<std::string>& paths) {
-    std::string text;
-    for (size_t i = 0; i < paths.size() && i < kListedPaths; ++i)
-        text += "    " + paths[i] + "\n";
-    if (paths.size() > kListedPaths)
-        text += "    ...\n";
-    return text;
-}
 
 bool CanOpenForWriting(const std::string& strPath) {
     if (IsReadOnlyFile(strPath))

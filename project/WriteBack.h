@@ -14,13 +14,13 @@ class CWriteBack {
 public:
     explicit CWriteBack(CMirtDoc& doc);
     // True when every file selected for the update was written.
-    bool Run();
+    [[nodiscard]] bool Run();
 
 private:
     void CollectFiles();
-    bool RefuseReadOnlyFiles();
-    bool ConfirmModifiedFiles();
-    bool Finish();
+    [[nodiscard]] bool RefuseReadOnlyFiles();
+    [[nodiscard]] bool ConfirmModifiedFiles();
+    [[nodiscard]] bool Finish();
 
     CMirtDoc& m_doc;
     std::vector<CRefPtr<CSpellFile>> m_update;
@@ -28,14 +28,10 @@ private:
     std::vector<std::string> m_failed;
 };
 
-// Paths for a message: "    path\n" for the first 12, then "    ...\n" when there are
-// more.
-std::string ListPathsForMessage(const std::vector<std::string>& paths);
-
 // A file this program may write in place: a regular file with a write permission bit
 // that opens for writing (without being created or truncated). The permission bits
 // are asked too, since root may open any file.
-bool CanOpenForWriting(const std::string& strPath);
+[[nodiscard]] bool CanOpenForWriting(const std::string& strPath);
 
 // The first free backup name: the path with ".mirt", then ".mirt1", ".mirt2" ...
 std::string FindBackupName(const std::string& strPath);

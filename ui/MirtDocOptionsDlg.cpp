@@ -9,12 +9,9 @@
 
 #include "engines/MirtSpellEngines.h"
 #include "platform/SettingsStore.h"
+#include "project/CheckOptions.h"
 #include "ui/CategoryGrid.h"
 #include "ui/ContextHelp.h"
-
-namespace {
-constexpr int32_t kCategoryBits = 7;
-}
 
 CMirtDocOptionsDlg::CMirtDocOptionsDlg(SMirtDocOptions& options, CSettingsStore& settings,
                                        QWidget* pParent)
@@ -22,8 +19,8 @@ CMirtDocOptionsDlg::CMirtDocOptionsDlg(SMirtDocOptions& options, CSettingsStore&
     setWindowTitle("Options");
     auto* pLayout = new QVBoxLayout(this);
     m_pGrid = new CCategoryGrid("Check for...");
-    m_pGrid->SetMasks(options.m_nCheckOptions & kCategoryBits,
-                      (options.m_nCheckOptions >> 4) & kCategoryBits);
+    m_pGrid->SetMasks(SpellingCategories(options.m_nCheckOptions),
+                      ProfanityCategories(options.m_nCheckOptions));
     m_pGrid->setWhatsThis("What a check looks at: the spelling, and indecent words, in "
                           "string literals, comments and identifiers.");
     pLayout->addWidget(m_pGrid);
@@ -66,7 +63,8 @@ void CMirtDocOptionsDlg::OnEngineSelected(int nIndex) {
 // Exactly the six bits of the boxes; any other bit of the former options goes.
 void CMirtDocOptionsDlg::accept() {
     m_options.m_nSyntaxChoice = m_pSyntax->currentIndex();
-    m_options.m_nCheckOptions = m_pGrid->GetSpellingMask() | (m_pGrid->GetProfanityMask() << 4);
+    m_options.m_nCheckOptions =
+        MakeCheckOptions(m_pGrid->GetSpellingMask(), m_pGrid->GetProfanityMask());
     int32_t nEngine = m_pEngines->currentIndex();
     if (nEngine >= 0)
         CMirtSpellEngines::Instance().m_nCurrent = nEngine;

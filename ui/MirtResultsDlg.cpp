@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "project/CheckOptions.h"
+
 namespace {
 const char* const kRowTitles[3] = {"Language (user-visible strings)", "Comments",
                                    "Code (variables, classes, functions etc.)"};
@@ -38,7 +40,8 @@ CMirtResultsDlg::CMirtResultsDlg(const SCheckStats& stats, int32_t nCheckOptions
         pGrid->addWidget(new QLabel(kRowTitles[nCategory]), nCategory + 1, 0);
         int32_t nBit = 1 << nCategory;
         for (int nKind = 0; nKind < 2; ++nKind) {
-            bool bChecked = (nCheckOptions & (nKind == 0 ? nBit : nBit << 4)) != 0;
+            bool bChecked = (nCheckOptions & (nKind == 0 ? SpellingCheckBits(nBit)
+                                                         : ProfanityCheckBits(nBit))) != 0;
             m_cells[nCategory][nKind] = MakeCell(counts[nCategory][nKind], bChecked);
             pGrid->addWidget(m_cells[nCategory][nKind], nCategory + 1, nKind + 1, Qt::AlignCenter);
         }

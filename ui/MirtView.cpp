@@ -104,7 +104,8 @@ void CMirtView::ShowRunMessage(const std::shared_ptr<CRunMessage>& pMessage) {
 }
 
 void CMirtView::OnInitialUpdate() {
-    m_doc.SortFiles(m_nSortCommand);
+    // A refusal (a run is active) is fine here: the list then shows the current order.
+    static_cast<void>(m_doc.SortFiles(m_nSortCommand));
     m_filter.Reset();
     FillList();
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/ConsoleView.h"
+#include "project/CheckOptions.h"
 #include "project/MirtDoc.h"
 #include "tests/support/DocFixture.h"
 
@@ -25,7 +26,7 @@ protected:
 } // namespace
 
 TEST_F(ConsoleLines, EachFileGetsItsPathAndResult) {
-    doc.m_options.m_nCheckOptions = 1 | 16;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, CATEGORY_LANGUAGE);
     std::string a = Add("a.txt", "1:teh 1:teh 1:darn\n");
     std::string b = Add("b.txt", "1:darn 1:darn 1:darn\n");
     std::string c = Add("c.txt", "1:teh\n");
@@ -38,7 +39,7 @@ TEST_F(ConsoleLines, EachFileGetsItsPathAndResult) {
 }
 
 TEST_F(ConsoleLines, AFileThatCannotBeOpenedHasTheMessageOnItsLine) {
-    doc.m_options.m_nCheckOptions = 1;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
     std::string gone = Add("gone.txt", "1:teh\n");
     std::string b = Add("b.txt", "1:teh\n");
     std::remove(gone.c_str());
@@ -50,7 +51,7 @@ TEST_F(ConsoleLines, AFileThatCannotBeOpenedHasTheMessageOnItsLine) {
 
 TEST_F(ConsoleLines, ARunWithNothingToDoSaysWhy) {
     EXPECT_EQ(RunPrinted(), "Nothing to check\n");
-    doc.m_options.m_nCheckOptions = 1;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
     Add("a.txt", "2:teh\n");
     RunPrinted();
     EXPECT_EQ(RunPrinted(), "All files already have been checked; use -r option to reset "

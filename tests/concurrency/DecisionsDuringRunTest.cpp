@@ -6,6 +6,7 @@
 #include <atomic>
 #include <thread>
 
+#include "project/CheckOptions.h"
 #include "project/MirtDoc.h"
 #include "tests/support/DocFixture.h"
 
@@ -18,7 +19,7 @@ class DecisionsDuringRun : public CDocTest {
 protected:
     void SetUp() override {
         CDocTest::SetUp();
-        doc.m_options.m_nCheckOptions = 7;
+        doc.m_options.m_nCheckOptions = MakeCheckOptions(CHECK_ALL_CATEGORIES, 0);
         std::string text;
         for (int i = 0; i < kLines; ++i)
             text += "1:teh 2:teh@TRACE 4:wrod\n";

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "parsers/MirtParserCpp.h"
+#include "project/CheckOptions.h"
 #include "project/MirtDoc.h"
 #include "tests/support/FakeSpellEngine.h"
 #include "tests/support/TempDir.h"
@@ -70,7 +71,8 @@ protected:
         doc.OnNewDocument();
         CRecordingView view;
         doc.AddView(&view);
-        doc.m_options.m_nCheckOptions = 0x77;
+        doc.m_options.m_nCheckOptions =
+            MakeCheckOptions(CHECK_ALL_CATEGORIES, CHECK_ALL_CATEGORIES);
         for (const std::string& path : m_paths)
             doc.AddFile(path);
         if (m_pOnRunStart)

@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "platform/MessageDisplay.h"
+#include "project/CheckOptions.h"
 #include "project/RunMessage.h"
 #include "tests/support/DocFixture.h"
 
@@ -47,7 +48,7 @@ protected:
     void SetUp() override {
         CDocTest::SetUp();
         doc.AddView(&answering);
-        doc.m_options.m_nCheckOptions = 1;
+        doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
         gone = Add("gone.txt", "1:teh\n");
         Add("b.txt", "1:teh\n");
         std::remove(gone.c_str());
@@ -195,7 +196,7 @@ class CancelledRunTail : public CDocTest {
 protected:
     void SetUp() override {
         CDocTest::SetUp();
-        doc.m_options.m_nCheckOptions = 1;
+        doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
         engine.Reject("hold", {"held"});
         engine.SetOnWord([this](const std::string& strWord) { gate.OnWord(strWord); });
         Add("a.txt", "1:hold 1:teh\n");

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <thread>
 
+#include "project/CheckOptions.h"
 #include "project/MirtDoc.h"
 #include "tests/support/DocFixture.h"
 
@@ -17,7 +18,7 @@ class RunWithCommands : public CDocTest {
 protected:
     void SetUp() override {
         CDocTest::SetUp();
-        doc.m_options.m_nCheckOptions = 7 | 16;
+        doc.m_options.m_nCheckOptions = MakeCheckOptions(CHECK_ALL_CATEGORIES, CATEGORY_LANGUAGE);
         // The engine hears each word of a run once: every line has a word of its own.
         engine.RejectUnknownWords({"the"});
         for (int i = 0; i < kFiles; ++i) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/FileStatus.h"
+#include "project/CheckOptions.h"
 #include "project/MirtDoc.h"
 #include "tests/support/DocFixture.h"
 
@@ -19,7 +20,7 @@ protected:
 } // namespace
 
 TEST_F(CheckRun, FindingsCarryWhereTheWordWasAndItsSuggestions) {
-    doc.m_options.m_nCheckOptions = 7;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CHECK_ALL_CATEGORIES, 0);
     Add("a.txt", "x 1:teh 2:fine\n4:teh@f,g\n");
     SCheckStats stats = Run();
     CSpellFile* f = File(0);
@@ -58,7 +59,7 @@ TEST_F(CheckRun, OptionsZeroParseEveryFileButFindNothing) {
 }
 
 TEST_F(CheckRun, ChangingTheOptionsToZeroStillReadsEveryFileAgain) {
-    doc.m_options.m_nCheckOptions = 1;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
     std::string path = Add("a.txt", "1:teh\n");
     Run();
     ASSERT_EQ(File(0)->m_errors.size(), 1u);
@@ -70,7 +71,7 @@ TEST_F(CheckRun, ChangingTheOptionsToZeroStillReadsEveryFileAgain) {
 }
 
 TEST_F(CheckRun, OnlyTheCategoriesOfTheOptionsAreChecked) {
-    doc.m_options.m_nCheckOptions = 2 | 64;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_COMMENT, CATEGORY_CODE);
     Add("a.txt", "1:teh 2:teh 4:teh 1:darn 4:darn 0:teh\n");
     Run();
     ASSERT_EQ(File(0)->m_errors.size(), 2u);
@@ -81,7 +82,7 @@ TEST_F(CheckRun, OnlyTheCategoriesOfTheOptionsAreChecked) {
 }
 
 TEST_F(CheckRun, IndecentWordThatIsAlsoMisspeltGivesOneProfanityFinding) {
-    doc.m_options.m_nCheckOptions = 1 | 16;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, CATEGORY_LANGUAGE);
     Add("a.txt", "1:darn\n");
     SCheckStats stats = Run();
     ASSERT_EQ(File(0)->m_errors.size(), 1u);
@@ -94,7 +95,7 @@ TEST_F(CheckRun, IndecentWordThatIsAlsoMisspeltGivesOneProfanityFinding) {
 
 TEST_F(CheckRun, MisspeltWordWithoutSuggestionsIsNoFinding) {
     engine.Reject("qzx", {});
-    doc.m_options.m_nCheckOptions = 1;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
     Add("a.txt", "1:qzx\n");
     Run();
     EXPECT_EQ(engine.GetAskedWords(), (std::vector<std::string>{"qzx"}));
@@ -102,7 +103,7 @@ TEST_F(CheckRun, MisspeltWordWithoutSuggestionsIsNoFinding) {
 }
 
 TEST_F(CheckRun, DictionaryRulesApplyToNewFindings) {
-    doc.m_options.m_nCheckOptions = 7;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CHECK_ALL_CATEGORIES, 0);
     engine.Reject("wrod", {"word", "ward", "word"});
     doc.m_dictionary.SetReplacement("teh", 1, "<ignore>");
     doc.m_dictionary.SetReplacement("teh", 2, "THE");
@@ -121,7 +122,7 @@ TEST_F(CheckRun, DictionaryRulesApplyToNewFindings) {
 }
 
 TEST_F(CheckRun, WordInsideAnIgnoredCallIsStoredIgnored) {
-    doc.m_options.m_nCheckOptions = 1;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
     doc.m_ignoreCalls.SetAt("TRACE");
     Add("a.txt", "1:teh@printf,TRACE 1:teh@trace\n");
     SCheckStats stats = Run();
@@ -133,7 +134,7 @@ TEST_F(CheckRun, WordInsideAnIgnoredCallIsStoredIgnored) {
 }
 
 TEST_F(CheckRun, CrLfAndLfAndAMissingLastLineEndGiveTheSameFindings) {
-    doc.m_options.m_nCheckOptions = 1;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
     Add("lf.txt", "1:teh\nx 1:teh\n");
     Add("crlf.txt", "1:teh\r\nx 1:teh\r\n");
     Add("cr.txt", "1:teh\rx 1:teh");
@@ -148,7 +149,7 @@ TEST_F(CheckRun, CrLfAndLfAndAMissingLastLineEndGiveTheSameFindings) {
 }
 
 TEST_F(CheckRun, ReportsTellEachFilesResult) {
-    doc.m_options.m_nCheckOptions = 1 | 16;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, CATEGORY_LANGUAGE);
     std::string a = Add("a.txt", "1:teh 1:teh 1:darn\n");
     std::string b = Add("b.txt", "1:darn 1:darn 1:darn\n");
     std::string c = Add("c.txt", "1:teh\n");
@@ -162,7 +163,7 @@ TEST_F(CheckRun, ReportsTellEachFilesResult) {
 }
 
 TEST_F(CheckRun, UnreadableFileIsReportedAndTheRunGoesOn) {
-    doc.m_options.m_nCheckOptions = 1;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
     std::string gone = Add("gone.txt", "1:teh\n");
     std::string b = Add("b.txt", "1:teh\n");
     std::remove(gone.c_str());
@@ -174,18 +175,18 @@ TEST_F(CheckRun, UnreadableFileIsReportedAndTheRunGoesOn) {
 }
 
 TEST_F(CheckRun, SecondRunFindsNothingToCheckUntilTheOptionsChange) {
-    doc.m_options.m_nCheckOptions = 1;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
     std::string a = Add("a.txt", "2:teh\n");
     Run();
     EXPECT_EQ(RunReports(), CReports{"all checked"});
     EXPECT_EQ(engine.GetStartCount(), 1);
-    doc.m_options.m_nCheckOptions = 3;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE | CATEGORY_COMMENT, 0);
     EXPECT_EQ(RunReports(), (CReports{"begun " + a, "checked 1 0"}));
     EXPECT_EQ(engine.GetStartCount(), 2);
 }
 
 TEST_F(CheckRun, EmptyProjectHasNothingToCheck) {
-    doc.m_options.m_nCheckOptions = 1;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
     EXPECT_EQ(RunReports(), CReports{"nothing to check"});
     EXPECT_EQ(engine.GetStartCount(), 0);
     app.m_bConsole = 1;
@@ -198,7 +199,7 @@ TEST_F(CheckRun, EmptyProjectHasNothingToCheck) {
 }
 
 TEST_F(CheckRun, EngineThatCannotStartEndsTheRunBeforeAnyFile) {
-    doc.m_options.m_nCheckOptions = 1;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
     engine.SetStartResult(0);
     Add("a.txt", "1:teh\n");
     File(0)->m_nStatus = 0;
@@ -218,7 +219,7 @@ TEST_F(CheckRun, EngineThatCannotStartEndsTheRunBeforeAnyFile) {
 }
 
 TEST_F(CheckRun, CancelledRunLeavesTheRestForTheNextRun) {
-    doc.m_options.m_nCheckOptions = 1;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
     // Words of their own: the engine hears each word of a run once.
     engine.RejectUnknownWords({"the"});
     Add("a.txt", "1:teh 1:tehh 1:tehhh\n1:tehhhh\n");
@@ -246,7 +247,7 @@ TEST_F(CheckRun, CancelledRunLeavesTheRestForTheNextRun) {
 }
 
 TEST_F(CheckRun, EngineLostMidRunEndsTheRunAndLeavesTheFileUnchecked) {
-    doc.m_options.m_nCheckOptions = 1;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
     Add("a.txt", "1:teh\n1:teh\n1:teh\n");
     Add("b.txt", "1:teh\n");
     engine.SetOnWord([&](const std::string&) { engine.SetFailed(true); });
@@ -288,7 +289,7 @@ TEST_F(CheckRun, FilesLeftQueuedWithOptionsZeroAreTakenUpByTheNextRun) {
 }
 
 TEST_F(CheckRun, FileRemovedDuringItsCheckStopsBeingRead) {
-    doc.m_options.m_nCheckOptions = 1;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
     std::string a = Add("a.txt", "1:teh\n1:teh\n1:teh\n");
     Add("b.txt", "1:teh\n");
     CRefPtr<CSpellFile> held(File(0));
@@ -303,7 +304,7 @@ TEST_F(CheckRun, FileRemovedDuringItsCheckStopsBeingRead) {
 }
 
 TEST_F(CheckRun, RunStartsOnTheCheckingThreadAndNotifiesTheViews) {
-    doc.m_options.m_nCheckOptions = 1;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
     Add("a.txt", "1:teh\n");
     doc.ToggleRun();
     SCheckStats stats;
@@ -318,7 +319,7 @@ TEST_F(CheckRun, RunStartsOnTheCheckingThreadAndNotifiesTheViews) {
 }
 
 TEST_F(CheckRun, ResetResultsMarksEveryFileForChecking) {
-    doc.m_options.m_nCheckOptions = 1;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
     Add("a.txt", "1:teh\n");
     Run();
     doc.SetModifiedFlag(false);
@@ -336,7 +337,7 @@ TEST_F(CheckRun, ResetResultsMarksEveryFileForChecking) {
 }
 
 TEST_F(CheckRun, AFileIsCheckedAtTheTimeOfItsCheck) {
-    doc.m_options.m_nCheckOptions = 1;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
     Add("a.txt", "1:teh\n");
     int64_t tBefore = CurrentTime();
     Run();
@@ -349,7 +350,7 @@ TEST_F(CheckRun, AFileIsCheckedAtTheTimeOfItsCheck) {
 // project read back shares a line's text again. A change to one finding's list is its
 // own.
 TEST_F(CheckRun, FindingsShareTheirLineAndTheirSuggestions) {
-    doc.m_options.m_nCheckOptions = 1;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
     Add("a.txt", "1:teh 1:teh 1:darn\n1:teh\n");
     Run();
     CSpellFile* f = File(0);
@@ -374,7 +375,7 @@ TEST_F(CheckRun, FindingsShareTheirLineAndTheirSuggestions) {
 // A line longer than 10,000 bytes is not checked; one of exactly that length is, and
 // the lines after a long one keep their numbers.
 TEST_F(CheckRun, LinesOverTenThousandBytesAreNotChecked) {
-    doc.m_options.m_nCheckOptions = 1;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
     const std::string fill(10000 - 6, 'x');
     Add("a.txt", "1:teh " + fill + "\n1:teh " + fill + "y\n1:teh\n");
     Run();

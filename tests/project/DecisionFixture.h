@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "project/CheckOptions.h"
 #include "project/MirtDoc.h"
 #include "tests/support/DocFixture.h"
 
@@ -14,7 +15,7 @@ class DecisionTest : public CDocTest {
 protected:
     void SetUp() override {
         CDocTest::SetUp();
-        doc.m_options.m_nCheckOptions = 7;
+        doc.m_options.m_nCheckOptions = MakeCheckOptions(CHECK_ALL_CATEGORIES, 0);
     }
 
     CSpellError* Error(size_t nFile, size_t nError) { return File(nFile)->m_errors.at(nError); }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "project/CheckOptions.h"
 #include "project/MirtDoc.h"
 #include "tests/support/DocFixture.h"
 
@@ -23,7 +24,7 @@ protected:
         CSpellFile* pA = doc.m_files[0];
         pA->m_tChecked = 1000;
         pA->m_nStatus = STATUS_CHECKED;
-        pA->m_nCheckOptions = 17;
+        pA->m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, CATEGORY_LANGUAGE);
         pA->m_bExpanded = 1;
         auto* pError = new CSpellError(pA, KIND_SPELLING, 1, 2, "teh", 1, "1:teh");
         pError->AddRef();

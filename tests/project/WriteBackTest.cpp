@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "project/PathListing.h"
 #include "project/WriteBack.h"
 #include "tests/project/DecisionFixture.h"
 

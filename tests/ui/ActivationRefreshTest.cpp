@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "project/CheckOptions.h"
 #include "tests/ui_support/FrameFixture.h"
 #include "ui/MainFrame.h"
 #include "ui/QtMessageDisplay.h"
@@ -16,7 +17,7 @@ class ActivationRefresh : public CFrameTest {
 protected:
     void SetUp() override {
         CFrameTest::SetUp();
-        doc.m_options.m_nCheckOptions = 1;
+        doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
         path = Add("a.txt", "1:teh\n");
         Run();
         doc.RebuildWatcher();

@@ -16,6 +16,7 @@
 
 #include "engines/MirtSpellEngineASpell.h"
 #include "engines/MirtSpellEngines.h"
+#include "project/CheckOptions.h"
 #include "tests/ui_support/FrameFixture.h"
 #include "ui/CategoryGrid.h"
 #include "ui/CommandIds.h"
@@ -116,7 +117,7 @@ TEST_F(Dialogs, OptionsTakeExactlyTheSixBitsAndTheChosenEngine) {
 TEST_F(Dialogs, CancelledOptionsChangeNothing) {
     Frame();
     TwoEngines();
-    doc.m_options.m_nCheckOptions = 17;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, CATEGORY_LANGUAGE);
     doc.SetModifiedFlag(false);
     WhenOpens<CMirtDocOptionsDlg>([](CMirtDocOptionsDlg& dialog) {
         dialog.m_pGrid->Box(1, 0)->setChecked(true);
@@ -166,7 +167,7 @@ TEST_F(Dialogs, TheAdvancedFilterSplitsTheWordsOnlyWhenAsked) {
 }
 
 TEST_F(Dialogs, TheBoxOpensTheAdvancedFilterAndCancelPutsItBack) {
-    doc.m_options.m_nCheckOptions = 1 | 16;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, CATEGORY_LANGUAGE);
     Add("a.txt", "1:teh 1:darn\n");
     Run();
     Frame();
@@ -207,7 +208,7 @@ TEST_F(Dialogs, SyntaxAssociationsResetThenCancelChangesNothing) {
 }
 
 TEST_F(Dialogs, AnEditedFileTypeReassociatesTheProjectAndOffersACheck) {
-    doc.m_options.m_nCheckOptions = 1;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
     Add("a.txt", "1:teh\n");
     Add("b.xyz", "1:teh\n");
     Run();
@@ -274,7 +275,7 @@ TEST_F(Dialogs, TheDictionaryListsARowPerContextAndPerCall) {
 }
 
 TEST_F(Dialogs, AddUpdateAppliesEachContextAndAnEmptyTextIgnores) {
-    doc.m_options.m_nCheckOptions = 7;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CHECK_ALL_CATEGORIES, 0);
     Add("a.txt", "1:teh 4:teh\n");
     Run();
     doc.m_dictionary.SetReplacement("teh", 2, "tech");
@@ -314,7 +315,7 @@ TEST_F(Dialogs, RemoveSelectsTheRowNowAtItsPlace) {
 }
 
 TEST_F(Dialogs, ImportReplacesTheRulesRatherThanMergingThem) {
-    doc.m_options.m_nCheckOptions = 1;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
     Add("a.txt", "1:teh 1:darn@TRACE\n");
     Run();
     File(0)->m_errors[1]->m_bIgnored = 1; // ignored by hand
@@ -335,7 +336,7 @@ TEST_F(Dialogs, ImportReplacesTheRulesRatherThanMergingThem) {
 }
 
 TEST_F(Dialogs, TheDictionaryCommandRebuildsTheListAfterwards) {
-    doc.m_options.m_nCheckOptions = 1;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
     Add("a.txt", "1:teh\n");
     Run();
     Frame();
@@ -351,7 +352,7 @@ TEST_F(Dialogs, TheDictionaryCommandRebuildsTheListAfterwards) {
 }
 
 TEST_F(Dialogs, TheWordListHoldsEachMisspeltWordOnceInOrder) {
-    doc.m_options.m_nCheckOptions = 1;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
     engine.RejectUnknownWords({"x"});
     Add("a.txt", "1:gamma 1:Beta 1:alpha 1:BETA 1:skip\n");
     Run();
@@ -466,7 +467,7 @@ TEST_F(Dialogs, TheSyntaxListDrawsTheSelectedRowWhiteOnTheHighlight) {
 }
 
 TEST_F(Dialogs, TheResultsDialogsReportButtonWritesTheReport) {
-    doc.m_options.m_nCheckOptions = 1;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
     Add("a.txt", "1:teh\n");
     Frame();
     std::string strReport = dir / "r.html";

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QTest>
 
+#include "project/CheckOptions.h"
 #include "tests/ui_support/FrameFixture.h"
 #include "ui/CommandIds.h"
 #include "ui/FindingMenus.h"
@@ -23,7 +24,7 @@ class FindingCommands : public CFrameTest {
 protected:
     void SetUp() override {
         CFrameTest::SetUp();
-        doc.m_options.m_nCheckOptions = 7 | 16;
+        doc.m_options.m_nCheckOptions = MakeCheckOptions(CHECK_ALL_CATEGORIES, CATEGORY_LANGUAGE);
     }
     QMenu* EditMenu() { return Frame().GetMenu("&Edit"); }
     // Runs the item of the Edit menu's popup whose text is given.

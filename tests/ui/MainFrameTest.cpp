@@ -18,6 +18,7 @@
 #include <deque>
 
 #include "platform/RecentFileList.h"
+#include "project/CheckOptions.h"
 #include "project/FileOrder.h"
 #include "tests/ui_support/FrameFixture.h"
 #include "ui/CommandIds.h"
@@ -100,7 +101,7 @@ TEST_F(MainFrame, TheToolbarHoldsItsButtonsAndBoxesInOrder) {
 
 TEST_F(MainFrame, TheSearchBoxStartsWithTheLastSearchAndEnterFindsNext) {
     app.Settings().WriteString("", "LastSearch", "te");
-    doc.m_options.m_nCheckOptions = 1;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
     Add("z.txt", "");
     Add("a.txt", "1:teh\n");
     Run();
@@ -114,7 +115,7 @@ TEST_F(MainFrame, TheSearchBoxStartsWithTheLastSearchAndEnterFindsNext) {
 }
 
 TEST_F(MainFrame, TheStatusBarFollowsTheRun) {
-    doc.m_options.m_nCheckOptions = 1;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
     engine.Reject("hold", {"held"});
     Add("a.txt", "1:teh\n");
     std::string b = Add("b.txt", "1:hold\n");
@@ -129,7 +130,7 @@ TEST_F(MainFrame, TheStatusBarFollowsTheRun) {
 }
 
 TEST_F(MainFrame, TheStatusBarShowsTheFileBeingCheckedThenReady) {
-    doc.m_options.m_nCheckOptions = 1;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
     engine.Reject("hold", {"held"});
     Add("a.txt", "1:teh\n");
     std::string b = Add("b.txt", "1:hold\n");
@@ -144,7 +145,7 @@ TEST_F(MainFrame, TheStatusBarShowsTheFileBeingCheckedThenReady) {
 }
 
 TEST_F(MainFrame, ADocumentCommandWaitsForTheRunToEnd) {
-    doc.m_options.m_nCheckOptions = 1;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
     engine.Reject("hold", {"held"});
     Add("a.txt", "1:hold\n");
     Frame();
@@ -237,7 +238,7 @@ TEST_F(MainFrame, OpenedProjectsJoinTheRecentFiles) {
 }
 
 TEST_F(MainFrame, TheFilterBoxDrivesTheList) {
-    doc.m_options.m_nCheckOptions = 1 | 32;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, CATEGORY_COMMENT);
     Add("a.txt", "1:teh\n");
     Add("b.txt", "2:darn\n");
     Run();
@@ -251,7 +252,7 @@ TEST_F(MainFrame, TheFilterBoxDrivesTheList) {
 }
 
 TEST_F(MainFrame, ARunMessageIsAnsweredInTheWindowWhileTheRunWaits) {
-    doc.m_options.m_nCheckOptions = 1;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
     std::string gone = Add("gone.txt", "1:teh\n");
     Add("b.txt", "1:teh\n");
     std::remove(gone.c_str());
@@ -270,7 +271,7 @@ TEST_F(MainFrame, ARunMessageIsAnsweredInTheWindowWhileTheRunWaits) {
 }
 
 TEST_F(MainFrame, StoppingTheRunClosesItsOpenMessage) {
-    doc.m_options.m_nCheckOptions = 1;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
     std::string gone = Add("gone.txt", "1:teh\n");
     std::remove(gone.c_str());
     Frame();
@@ -282,7 +283,7 @@ TEST_F(MainFrame, StoppingTheRunClosesItsOpenMessage) {
 }
 
 TEST_F(MainFrame, ClosingDuringARunCancelsItFirst) {
-    doc.m_options.m_nCheckOptions = 1;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
     engine.Reject("hold", {"held"});
     Add("a.txt", "1:hold\n");
     Add("b.txt", "1:teh\n");
@@ -306,7 +307,7 @@ TEST(ResultsDialog, CountsShowOnlyWhereTheOptionsAskedForThem) {
     stats.nSpellingLanguage = 0;
     stats.nProfanityLanguage = 3;
     stats.nSpellingComment = 5;
-    CMirtResultsDlg dialog(stats, 17, nullptr);
+    CMirtResultsDlg dialog(stats, MakeCheckOptions(CATEGORY_LANGUAGE, CATEGORY_LANGUAGE), nullptr);
     EXPECT_EQ(dialog.windowTitle(), "Results");
     EXPECT_EQ(dialog.m_pFilesChecked->text(), "4");
     EXPECT_EQ(dialog.m_pFilesWithErrors->text(), "2");
@@ -323,7 +324,8 @@ TEST(ResultsDialog, CountsShowOnlyWhereTheOptionsAskedForThem) {
 }
 
 TEST(ResultsDialog, CreateErrorReportClosesAsOkAndAsksForTheReport) {
-    CMirtResultsDlg dialog(SCheckStats(), 0x77, nullptr);
+    CMirtResultsDlg dialog(SCheckStats(),
+                           MakeCheckOptions(CHECK_ALL_CATEGORIES, CHECK_ALL_CATEGORIES), nullptr);
     dialog.show();
     dialog.m_pCreateReport->click();
     EXPECT_TRUE(dialog.m_bReportRequested);
@@ -333,7 +335,7 @@ TEST(ResultsDialog, CreateErrorReportClosesAsOkAndAsksForTheReport) {
 }
 
 TEST_F(MainFrame, ACancelledRunEndsBeforeTheProjectCanBeReplaced) {
-    doc.m_options.m_nCheckOptions = 1;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
     engine.Reject("hold", {"held"});
     Add("a.txt", "1:hold 1:teh\n");
     Frame();

@@ -11,6 +11,7 @@
 
 #include <thread>
 
+#include "project/CheckOptions.h"
 #include "project/ResultFilter.h"
 #include "tests/ui_support/UiFixture.h"
 #include "ui/DisplayText.h"
@@ -23,7 +24,8 @@ class ResultsView : public CUiTest {
 protected:
     void SetUp() override {
         CUiTest::SetUp();
-        doc.m_options.m_nCheckOptions = 7 | 112;
+        doc.m_options.m_nCheckOptions =
+            MakeCheckOptions(CHECK_ALL_CATEGORIES, CHECK_ALL_CATEGORIES);
     }
     void TearDown() override {
         pView.reset();

@@ -9,6 +9,7 @@
 
 #include <filesystem>
 
+#include "project/CheckOptions.h"
 #include "tests/ui_support/FrameFixture.h"
 #include "ui/CommandIds.h"
 #include "ui/MainFrame.h"
@@ -38,7 +39,7 @@ protected:
 } // namespace
 
 TEST_F(ReviewInWindow, TheChosenReplacementsReachTheSourcesWithTheirOwnLineEnds) {
-    doc.m_options.m_nCheckOptions = 7;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CHECK_ALL_CATEGORIES, 0);
     engine.Reject("wrd", {"word", "ward"});
     std::string a = Add("a.txt", "1:teh 1:wrd\n2:keep\n");
     std::string b = Add("b.txt", "1:teh\r\n1:wrd\r\n");

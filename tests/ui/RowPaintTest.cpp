@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QImage>
 
+#include "project/CheckOptions.h"
 #include "tests/ui_support/UiFixture.h"
 #include "ui/MirtView.h"
 #include "ui/ResultsDelegate.h"
@@ -69,7 +70,7 @@ TEST(RowColours, TheRowColoursAreTheirOwn) {
 }
 
 TEST_F(RowPaint, AFileRowShowsReadOnlyInBlueAndItsErrorsInRed) {
-    doc.m_options.m_nCheckOptions = 1;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
     Add("a.txt", "1:teh\n");
     Add("b.txt", "");
     Run();
@@ -83,7 +84,7 @@ TEST_F(RowPaint, AFileRowShowsReadOnlyInBlueAndItsErrorsInRed) {
 }
 
 TEST_F(RowPaint, AFindingShowsItsWordInRedAndTheChoiceInGreen) {
-    doc.m_options.m_nCheckOptions = 1;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
     Add("a.txt", "1:teh\n");
     Run();
     View().ToggleExpand(0, View().GetModel().GetFile(0));
@@ -106,7 +107,7 @@ TEST_F(RowPaint, ASelectedRowIsPaintedInTheLightenedHighlight) {
 }
 
 TEST_F(RowPaint, ALongLineIsCutOnTheLeftSoTheWordStaysInSight) {
-    doc.m_options.m_nCheckOptions = 1;
+    doc.m_options.m_nCheckOptions = MakeCheckOptions(CATEGORY_LANGUAGE, 0);
     std::string strLead(120, 'x');
     Add("a.txt", strLead + " 1:teh\n");
     Run();

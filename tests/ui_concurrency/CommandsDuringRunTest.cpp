@@ -4,6 +4,7 @@
 
 #include <QApplication>
 
+#include "project/CheckOptions.h"
 #include "tests/ui_support/FrameFixture.h"
 #include "ui/CommandIds.h"
 #include "ui/FindingMenus.h"
@@ -19,7 +20,7 @@ class CommandsDuringRun : public CFrameTest {
 protected:
     void SetUp() override {
         CFrameTest::SetUp();
-        doc.m_options.m_nCheckOptions = 7 | 16;
+        doc.m_options.m_nCheckOptions = MakeCheckOptions(CHECK_ALL_CATEGORIES, CATEGORY_LANGUAGE);
         std::string text;
         for (int i = 0; i < kLines; ++i)
             text += "1:teh 2:teh@f 4:darn\n";

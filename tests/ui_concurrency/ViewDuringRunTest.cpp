@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QImage>
 
+#include "project/CheckOptions.h"
 #include "tests/ui_support/UiFixture.h"
 #include "ui/MirtView.h"
 #include "ui/ResultsModel.h"
@@ -18,7 +19,7 @@ class ViewDuringRun : public CUiTest {
 protected:
     void SetUp() override {
         CUiTest::SetUp();
-        doc.m_options.m_nCheckOptions = 7 | 16;
+        doc.m_options.m_nCheckOptions = MakeCheckOptions(CHECK_ALL_CATEGORIES, CATEGORY_LANGUAGE);
         std::string text;
         for (int i = 0; i < kLines; ++i)
             text += "1:teh 2:teh 4:darn\n";

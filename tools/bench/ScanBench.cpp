@@ -13,9 +13,11 @@
 
 #include "engines/MirtSpellEngine.h"
 #include "parsers/MirtParserCpp.h"
+#include "parsers/WordCategory.h"
+#include "project/CheckOptions.h"
 
 namespace {
-constexpr int32_t kCheckOptions = 7 | 16 | 32 | 64;
+constexpr int32_t kCheckOptions = MakeCheckOptions(CHECK_ALL_CATEGORIES, CHECK_ALL_CATEGORIES);
 
 class CAcceptingEngine : public CMirtSpellEngine {
 public:
@@ -38,14 +40,14 @@ void CheckWords(CMirtParser& parser, const CWordList& words, SCounts& counts) {
     for (const SWord& w : words) {
         ++counts.nWords;
         suggestions.clear();
-        if (kCheckOptions & (w.nCategory << 4))
+        if (kCheckOptions & ProfanityCheckBits(w.nCategory))
             parser.CheckProfanity(w.strWord, suggestions);
-        if (suggestions.empty() && (kCheckOptions & w.nCategory)) {
-            if (w.nCategory == 1)
+        if (suggestions.empty() && (kCheckOptions & SpellingCheckBits(w.nCategory))) {
+            if (w.nCategory == CATEGORY_LANGUAGE)
                 parser.CheckLanguageWord(w.strWord, suggestions);
-            else if (w.nCategory == 2)
+            else if (w.nCategory == CATEGORY_COMMENT)
                 parser.CheckCommentWord(w.strWord, suggestions);
-            else if (w.nCategory == 4)
+            else if (w.nCategory == CATEGORY_CODE)
                 parser.CheckCodeWord(w.strWord, suggestions);
         }
         counts.nFindings += suggestions.empty() ? 0 : 1;
