@@ -45,7 +45,7 @@ allowed_for() {
 ui_may_see=" project/MirtDoc.h project/MirtDocView.h project/MirtAppContext.h
   project/RefCounter.h project/SpellError.h project/SpellFile.h project/SpellFolder.h
   project/FileOrder.h project/ResultFilter.h project/ResultText.h project/RunMessage.h
-  project/FolderScan.h parsers/MirtParser.h parsers/MirtParsers.h engines/MirtSpellEngines.h "
+  project/FolderScan.h project/CheckOptions.h parsers/MirtParser.h parsers/MirtParsers.h engines/MirtSpellEngines.h "
 ui_may_see=${ui_may_see//$'\n'/ }
 
 report() { echo "$1"; status=1; }
