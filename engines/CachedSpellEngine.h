@@ -12,7 +12,7 @@ public:
     CCachedSpellEngine(CMirtSpellEngine& engine, CSpellAnswerCache& cache);
 
     [[nodiscard]] int Start() override;
-    [[nodiscard]] int Stop() override;
+    int Stop() override;
     int CheckWord(std::string strWord, std::vector<std::string>& suggestions) override;
     std::string GetName() const override;
     std::string GetDescription() const override;

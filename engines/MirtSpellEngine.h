@@ -12,7 +12,7 @@ public:
     // Acquires what the engine needs for one check run; nonzero when started.
     [[nodiscard]] virtual int Start() = 0;
     // Releases what Start acquired and forgets per-run caches; always 1.
-    [[nodiscard]] virtual int Stop() = 0;
+    virtual int Stop() = 0;
     // Appends suggestions for a word the engine finds misspelled to the END of the
     // list, never touching entries already there. 1 = answered, 0 = could not answer.
     virtual int CheckWord(std::string strWord, std::vector<std::string>& suggestions) = 0;

@@ -18,7 +18,7 @@ public:
     // Builds a fresh speller, so dictionary changes take effect at the next run.
     // On failure Aspell's own message goes to standard output.
     [[nodiscard]] int Start() override;
-    [[nodiscard]] int Stop() override;
+    int Stop() override;
     int CheckWord(std::string strWord, std::vector<std::string>& suggestions) override;
     std::string GetName() const override { return "ASpell"; }
     std::string GetDescription() const override { return ""; }

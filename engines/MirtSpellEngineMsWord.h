@@ -19,7 +19,7 @@ public:
     ~CMirtSpellEngineMsWord() override = default;
 
     [[nodiscard]] int Start() override;
-    [[nodiscard]] int Stop() override;
+    int Stop() override;
     // Word's answers are kept for the rest of the run, correct words as empty lists.
     int CheckWord(std::string strWord, std::vector<std::string>& suggestions) override;
     std::string GetName() const override { return "MS Word"; }
