@@ -79,6 +79,7 @@ public:
     // One check run; called on the checking thread.
     void RunCheck();
     void StopCheckingThread();
+    bool HasCheckingThread() const { return m_pCheckThread != nullptr; }
     // Cancels a run that is going on, as "Run" does then; nothing otherwise.
     void CancelRun();
     // A run was asked for and has not yet finished its work. After a cancel the running
@@ -125,6 +126,9 @@ public:
     [[nodiscard]] bool ExportWordList(const std::string& strPath);
     void UndoLast();
     bool CanUndo() const;
+    size_t GetUndoCount() const;
+    // Oldest first. The reference lasts until the next command that changes the stack.
+    const CMirtUndoAction& GetUndoAction(size_t nIndex) const;
     // "&Undo\tCtrl+Z", or with the newest action's description.
     std::string GetUndoText() const;
     // Drops the undo records of a file that leaves the project, and the actions that
@@ -149,6 +153,13 @@ public:
     CWatchDirList BuildWatchDirList() const;
     // Replaces the watcher by a new one over BuildWatchDirList(); the old one goes first.
     void RebuildWatcher();
+    bool HasWatcher() const { return m_pWatcher != nullptr; }
+    // False without a watcher.
+    bool WatcherSawChange() const;
+    // Blocks until the watcher sees every later change; nothing without a watcher.
+    void WaitForWatcherSetUp();
+    // The next unforced refresh then runs whatever the disk did.
+    void DropWatcher();
     // ---- end of the refresh block ----
 
     CSpellFiles m_files;
@@ -157,9 +168,6 @@ public:
     SMirtDocOptions m_options;
     CMirtUserDictionary m_dictionary;
     CMirtIgnoreCallsMap m_ignoreCalls;
-    std::vector<std::unique_ptr<CMirtUndoAction>> m_undoActions; // oldest first
-    std::unique_ptr<CParsingThread> m_pCheckThread;
-    std::unique_ptr<CDirChangesWatcher> m_pWatcher; // none until the first rebuild
     std::atomic<int32_t> m_bRunning{0};
     std::atomic<int32_t> m_bStarting{0};
     std::atomic<int32_t> m_nRunsQueued{0};
@@ -179,6 +187,9 @@ private:
     std::atomic<bool> m_bModified{false};
     std::vector<CMirtDocView*> m_views;
     mutable std::recursive_mutex m_lock;
+    std::vector<std::unique_ptr<CMirtUndoAction>> m_undoActions; // oldest first
+    std::unique_ptr<CParsingThread> m_pCheckThread;
+    std::unique_ptr<CDirChangesWatcher> m_pWatcher; // none until the first rebuild
     // Guards the run's open messages; never held while a message is shown or waited on.
     std::mutex m_messageMutex;
     std::vector<std::shared_ptr<CRunMessage>> m_runMessages;

@@ -166,6 +166,19 @@ CWatchDirList CMirtDoc::BuildWatchDirList() const {
     return dirs;
 }
 
+bool CMirtDoc::WatcherSawChange() const {
+    return m_pWatcher && m_pWatcher->HasChanged();
+}
+
+void CMirtDoc::WaitForWatcherSetUp() {
+    if (m_pWatcher)
+        m_pWatcher->WaitForSetUp();
+}
+
+void CMirtDoc::DropWatcher() {
+    m_pWatcher.reset();
+}
+
 void CMirtDoc::RebuildWatcher() {
     m_pWatcher.reset();
     // Only the window asks the watcher (when it becomes active again); a batch run

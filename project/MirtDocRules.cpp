@@ -219,6 +219,16 @@ bool CMirtDoc::CanUndo() const {
     return !m_undoActions.empty();
 }
 
+size_t CMirtDoc::GetUndoCount() const {
+    CLock lock(m_lock);
+    return m_undoActions.size();
+}
+
+const CMirtUndoAction& CMirtDoc::GetUndoAction(size_t nIndex) const {
+    CLock lock(m_lock);
+    return *m_undoActions.at(nIndex);
+}
+
 std::string CMirtDoc::GetUndoText() const {
     CLock lock(m_lock);
     if (m_undoActions.empty())

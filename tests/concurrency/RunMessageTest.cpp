@@ -117,7 +117,7 @@ TEST_F(RunMessages, StoppingTheThreadWhileAMessageIsOpenAnswersItAndJoins) {
     bool bClosed = false;
     ASSERT_TRUE(pMessage->SetCloser([&] { bClosed = true; }));
     doc.StopCheckingThread();
-    EXPECT_EQ(doc.m_pCheckThread, nullptr);
+    EXPECT_FALSE(doc.HasCheckingThread());
     EXPECT_TRUE(bClosed);
     EXPECT_EQ(pMessage->WaitForAnswer(), IDCANCEL);
     SCheckStats stats;

@@ -109,7 +109,7 @@ TEST_F(RunWithCommands, StoppingTheThreadDuringARunJoinsIt) {
         std::this_thread::yield();
     doc.StopCheckingThread();
     EXPECT_EQ(doc.m_bRunning, 0);
-    EXPECT_EQ(doc.m_pCheckThread, nullptr);
+    EXPECT_FALSE(doc.HasCheckingThread());
     EXPECT_TRUE(view.WaitForRunEnd());
     EXPECT_LT(nWords.load(), kFiles * kLines * 2);
 }

@@ -22,16 +22,16 @@ protected:
     }
     // Makes the current watcher see a change, so that a replacement shows as a clear flag.
     void Disturb(const std::string& strFile) {
-        doc.m_pWatcher->WaitForSetUp();
+        doc.WaitForWatcherSetUp();
         dir.WriteFile(strFile, "x");
         ASSERT_TRUE(WaitForChange());
     }
     // The bound only keeps a broken watcher from hanging the run.
     bool WaitForChange() const {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while (!doc.m_pWatcher->HasChanged() && std::chrono::steady_clock::now() < deadline)
+        while (!doc.WatcherSawChange() && std::chrono::steady_clock::now() < deadline)
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        return doc.m_pWatcher->HasChanged();
+        return doc.WatcherSawChange();
     }
 
     CTempDir dir;
@@ -66,8 +66,9 @@ TEST_F(DocWatcher, AddingFilesWatchesTheirFolders) {
     doc.AddFiles({dir.WriteFile("here.cpp", "x")});
     Disturb("noise.txt");
     doc.AddFiles({file});
-    EXPECT_FALSE(doc.m_pWatcher->HasChanged());
-    doc.m_pWatcher->WaitForSetUp();
+    ASSERT_TRUE(doc.HasWatcher());
+    EXPECT_FALSE(doc.WatcherSawChange());
+    doc.WaitForWatcherSetUp();
     elsewhere.WriteFile("b.cpp", "x");
     EXPECT_TRUE(WaitForChange());
 }
@@ -76,25 +77,27 @@ TEST_F(DocWatcher, AddingAFolderWatchesItsSubtree) {
     std::string root = dir.MakeDir("proj");
     dir.MakeDir("proj/sub");
     doc.AddFolder(root, "*.cpp", 1, {});
-    doc.m_pWatcher->WaitForSetUp();
-    EXPECT_FALSE(doc.m_pWatcher->HasChanged());
+    doc.WaitForWatcherSetUp();
+    ASSERT_TRUE(doc.HasWatcher());
+    EXPECT_FALSE(doc.WatcherSawChange());
     dir.WriteFile("proj/sub/new.cpp", "x");
     EXPECT_TRUE(WaitForChange());
 }
 
 TEST_F(DocWatcher, NewProjectReplacesTheWatcherByOneOverNothing) {
-    ASSERT_NE(doc.m_pWatcher, nullptr);
+    ASSERT_TRUE(doc.HasWatcher());
     std::string root = dir.MakeDir("proj");
     doc.AddFolder(root, "*.cpp", 1, {});
     Disturb("proj/new.cpp");
     doc.OnNewDocument();
-    EXPECT_FALSE(doc.m_pWatcher->HasChanged());
+    ASSERT_TRUE(doc.HasWatcher());
+    EXPECT_FALSE(doc.WatcherSawChange());
     EXPECT_TRUE(List().empty());
 }
 
 TEST_F(DocWatcher, BatchModeWatchesNothing) {
     app.m_bConsole = 1;
     doc.AddFolder(dir.MakeDir("proj"), "*.cpp", 1, {});
-    EXPECT_EQ(doc.m_pWatcher, nullptr);
+    EXPECT_FALSE(doc.HasWatcher());
     EXPECT_EQ(List().size(), 1u);
 }

@@ -56,11 +56,11 @@ std::string Listed(const std::vector<std::string>& paths) {
 
 // Waits for the watcher's thread to notice a change; the bound only keeps a broken
 // watcher from hanging the run.
-bool WaitForChange(const CDirChangesWatcher& watcher) {
+bool WaitForChange(const CMirtDoc& doc) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (!watcher.HasChanged() && std::chrono::steady_clock::now() < deadline)
+    while (!doc.WatcherSawChange() && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    return watcher.HasChanged();
+    return doc.WatcherSawChange();
 }
 } // namespace
 
@@ -264,9 +264,9 @@ TEST_F(Refresh, YesToChangedFilesStartsARunAndLeavesTheRestForItsEnd) {
     std::string a = AddSeen("a.txt");
     AddFolderRecord("*.txt");
     doc.RebuildWatcher();
-    doc.m_pWatcher->WaitForSetUp();
+    doc.WaitForWatcherSetUp();
     std::string fresh = dir.WriteFile("fresh.txt", "x");
-    ASSERT_TRUE(WaitForChange(*doc.m_pWatcher));
+    ASSERT_TRUE(WaitForChange(doc));
     SetFileTime(a, kChanged);
 
     app.Display().QueueAnswer(IDYES);
@@ -279,19 +279,20 @@ TEST_F(Refresh, YesToChangedFilesStartsARunAndLeavesTheRestForItsEnd) {
     EXPECT_EQ(Paths(), (std::vector<std::string>{a}));
     EXPECT_TRUE(doc.m_declinedFiles.empty());
     // Still the watcher that saw the change: it was not replaced.
-    EXPECT_TRUE(doc.m_pWatcher->HasChanged());
+    EXPECT_TRUE(doc.WatcherSawChange());
 
     // The refresh at the end of the run picks up the rest.
     doc.RefreshFiles(true);
     ASSERT_EQ(Messages().size(), 2u);
     EXPECT_EQ(Messages()[1], kAddedHead + Listed({fresh}) + kAddQuestion);
-    EXPECT_FALSE(doc.m_pWatcher->HasChanged());
+    ASSERT_TRUE(doc.HasWatcher());
+    EXPECT_FALSE(doc.WatcherSawChange());
 }
 
 TEST_F(Refresh, UnforcedPassWaitsForTheWatcher) {
     AddSeen("a.txt");
     doc.RebuildWatcher();
-    doc.m_pWatcher->WaitForSetUp();
+    doc.WaitForWatcherSetUp();
     // Stale in memory only, so that the disk and the watcher see no change.
     doc.m_files[0]->m_tModified = kSeen - 100;
     doc.RefreshFiles(false);
@@ -299,11 +300,12 @@ TEST_F(Refresh, UnforcedPassWaitsForTheWatcher) {
     EXPECT_EQ(doc.m_files[0]->m_tModified, kSeen - 100);
 
     dir.WriteFile("other.txt", "x");
-    ASSERT_TRUE(WaitForChange(*doc.m_pWatcher));
+    ASSERT_TRUE(WaitForChange(doc));
     doc.RefreshFiles(false);
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(doc.m_files[0]->m_tModified, kSeen);
-    EXPECT_FALSE(doc.m_pWatcher->HasChanged());
+    ASSERT_TRUE(doc.HasWatcher());
+    EXPECT_FALSE(doc.WatcherSawChange());
 }
 
 TEST_F(Refresh, UnforcedPassRunsWhenThereIsNoWatcher) {
@@ -312,8 +314,8 @@ TEST_F(Refresh, UnforcedPassRunsWhenThereIsNoWatcher) {
     fresh.AddFile(a);
     fresh.m_files[0]->m_tChecked = kSeen;
     fresh.m_files[0]->m_tModified = kSeen - 100;
-    ASSERT_EQ(fresh.m_pWatcher, nullptr);
+    ASSERT_FALSE(fresh.HasWatcher());
     fresh.RefreshFiles(false);
     EXPECT_EQ(Messages().size(), 1u);
-    EXPECT_NE(fresh.m_pWatcher, nullptr);
+    EXPECT_TRUE(fresh.HasWatcher());
 }

@@ -22,6 +22,8 @@ protected:
             n += code == std::make_pair(NOTIFY_REBUILD, 0);
         return n;
     }
+    // Throws, and so fails the test, when the stack is empty.
+    const CMirtUndoAction& Newest() const { return doc.GetUndoAction(doc.GetUndoCount() - 1); }
 };
 } // namespace
 
@@ -94,8 +96,8 @@ TEST_F(Undo, UndoOfReplaceAllBringsBackAFindingIgnoredByHand) {
 TEST_F(Undo, ReplaceAllWithIgnoreIsIgnoreAll) {
     doc.ReplaceAllWord("teh", 1, "<ignore>");
     EXPECT_EQ(doc.GetUndoText(), "&Undo Ignore all 'teh'\tCtrl+Z");
-    ASSERT_EQ(doc.m_undoActions.size(), 1u);
-    EXPECT_EQ(doc.m_undoActions.back()->GetType(), UNDO_IGNORE_ALL);
+    ASSERT_EQ(doc.GetUndoCount(), 1u);
+    EXPECT_EQ(Newest().GetType(), UNDO_IGNORE_ALL);
     EXPECT_EQ(Entry("teh"), "<ignore>\n\n\n");
     EXPECT_EQ(Ignored(0), (Flags{1, 0, 1, 0}));
     EXPECT_EQ(Chosen(0), (Flags{-1, -1, -1, -1}));
@@ -147,19 +149,19 @@ TEST_F(Undo, RemovingAFileDropsItsRecordsAndTheActionsLeftEmpty) {
     IgnoreOne(Error(1, 0));
     EXPECT_EQ(doc.GetUndoText(), "&Undo Ignore 'teh' in 'b.txt'\tCtrl+Z");
     doc.IgnoreAllWord("teh", 1);
-    ASSERT_EQ(doc.m_undoActions.back()->GetRecords().size(), 3u);
+    ASSERT_EQ(Newest().GetRecords().size(), 3u);
     doc.IgnoreAllWord("nowhere", 2);
-    ASSERT_TRUE(doc.m_undoActions.back()->GetRecords().empty());
+    ASSERT_TRUE(Newest().GetRecords().empty());
 
     doc.RemoveFile(File(1)->m_strPath);
-    ASSERT_EQ(doc.m_undoActions.size(), 3u);
-    EXPECT_EQ(doc.m_undoActions[0]->Describe(), "Ignore 'teh' in 'a.txt'");
-    EXPECT_EQ(doc.m_undoActions[1]->GetRecords().size(), 2u);
+    ASSERT_EQ(doc.GetUndoCount(), 3u);
+    EXPECT_EQ(doc.GetUndoAction(0).Describe(), "Ignore 'teh' in 'a.txt'");
+    EXPECT_EQ(doc.GetUndoAction(1).GetRecords().size(), 2u);
     EXPECT_EQ(doc.GetUndoText(), "&Undo Ignore all 'nowhere'\tCtrl+Z");
 
     doc.RemoveFile(File(0)->m_strPath);
-    ASSERT_EQ(doc.m_undoActions.size(), 1u);
-    EXPECT_EQ(doc.m_undoActions[0]->GetWord(), "nowhere");
+    ASSERT_EQ(doc.GetUndoCount(), 1u);
+    EXPECT_EQ(doc.GetUndoAction(0).GetWord(), "nowhere");
     doc.UndoLast();
     EXPECT_EQ(doc.GetUndoText(), "&Undo\tCtrl+Z");
 }
@@ -203,7 +205,7 @@ TEST_F(Undo, RemovingRulesReopensFindingsWithoutAnUndoAction) {
     doc.IgnoreCallsTo("TRACE");
     doc.IgnoreAllWord("teh", 1);
     doc.ReplaceAllWord("wrod", 4, "ward");
-    ASSERT_EQ(doc.m_undoActions.size(), 3u);
+    ASSERT_EQ(doc.GetUndoCount(), 3u);
     doc.SetModifiedFlag(false);
 
     doc.RemoveIgnoredCall("TRACE");
@@ -217,7 +219,7 @@ TEST_F(Undo, RemovingRulesReopensFindingsWithoutAnUndoAction) {
     EXPECT_EQ(Entry("wrod"), "(none)");
     EXPECT_EQ(Chosen(0)[3], -1);
     EXPECT_EQ(Error(0, 3)->m_suggestions, (Strings{"word", "word"}));
-    EXPECT_EQ(doc.m_undoActions.size(), 3u);
+    EXPECT_EQ(doc.GetUndoCount(), 3u);
 
     doc.SetModifiedFlag(false);
     doc.RemoveDictionaryWord("absent", 1);

@@ -278,7 +278,7 @@ TEST_F(MainFrame, StoppingTheRunClosesItsOpenMessage) {
     Action(ID_RUN)->trigger();
     ASSERT_TRUE(WaitFor([&] { return OpenMessageBox() != nullptr; }));
     doc.StopCheckingThread();
-    EXPECT_EQ(doc.m_pCheckThread, nullptr);
+    EXPECT_FALSE(doc.HasCheckingThread());
     EXPECT_TRUE(WaitFor([&] { return OpenMessageBox() == nullptr; }));
 }
 
