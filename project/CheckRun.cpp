@@ -28,7 +28,7 @@ void CMirtDoc::RunCheck() {
 CCheckRun::CCheckRun(CMirtDoc& doc) : m_doc(doc), m_app(doc.GetApp()) {}
 
 bool CCheckRun::IsRunning() const {
-    return m_doc.m_bRunning.load() != 0;
+    return m_doc.IsRunning();
 }
 
 // A file left not checked (a cancelled queue, an unreadable file) is also taken up:
@@ -46,12 +46,11 @@ void CCheckRun::Run() {
     m_doc.NotifyViews(NOTIFY_REBUILD, 1);
     if (!StartEngine())
         return;
-    m_doc.m_bStarting = 0;
+    m_doc.SetRunStarting(false);
     m_pStats = std::make_unique<SCheckStats>();
     CheckWorkList();
     m_pEngine->Stop();
-    m_doc.m_bRunning = 0;
-    m_doc.OnRunFinishing();
+    m_doc.FinishRun();
     m_doc.NotifyViews(NOTIFY_REBUILD, 0);
     m_doc.NotifyViews(NOTIFY_RUN_ENDED, 0, nullptr, std::move(m_pStats));
     m_workList.clear();
@@ -112,13 +111,12 @@ std::vector<CSpellPrefetch::SHelperParts> CCheckRun::MakeHelpers() const {
 bool CCheckRun::BuildWorkList() {
     CLock lock(m_doc.GetLock());
     if (m_doc.m_files.empty()) {
-        m_doc.m_bRunning = 0;
-        m_doc.OnRunFinishing();
+        m_doc.FinishRun();
         m_doc.ReportToViews([](CMirtDocView& v) { v.OnRunSkipped(ERunSkipped::NothingToCheck); });
         m_doc.NotifyViews(NOTIFY_RUN_ENDED, 0);
         return false;
     }
-    m_doc.m_bStarting = 1;
+    m_doc.SetRunStarting(true);
     m_nCheckOptions = m_doc.m_options.m_nCheckOptions;
     for (CSpellFile* pFile : m_doc.m_files) {
         if (!NeedsCheck(pFile))
@@ -131,9 +129,7 @@ bool CCheckRun::BuildWorkList() {
     }
     if (!m_workList.empty())
         return true;
-    m_doc.m_bRunning = 0;
-    m_doc.m_bStarting = 0;
-    m_doc.OnRunFinishing();
+    m_doc.FinishRun();
     // Reported before the end is posted: console mode saves and ends on that notice.
     m_doc.ReportToViews([](CMirtDocView& v) { v.OnRunSkipped(ERunSkipped::AllChecked); });
     m_doc.NotifyViews(NOTIFY_RUN_ENDED, 0);
@@ -145,9 +141,7 @@ bool CCheckRun::StartEngine() {
     if (m_pEngine != nullptr && m_pEngine->Start())
         return true;
     ReportEngineFailure();
-    m_doc.m_bRunning = 0;
-    m_doc.m_bStarting = 0;
-    m_doc.OnRunFinishing();
+    m_doc.FinishRun();
     m_doc.NotifyViews(NOTIFY_RUN_ENDED, 0);
     m_workList.clear();
     return false;

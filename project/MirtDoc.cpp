@@ -318,6 +318,12 @@ void CMirtDoc::OnRunFinishing() {
     }
 }
 
+void CMirtDoc::FinishRun() {
+    m_bRunning = 0;
+    m_bStarting = 0;
+    OnRunFinishing();
+}
+
 void CMirtDoc::StartCheckingThread() {
     CancelRunMessages(false);
     m_pCheckThread = std::make_unique<CParsingThread>(this);

@@ -88,6 +88,11 @@ public:
     bool IsRunActive() const { return m_bRunning.load() != 0 || m_nRunsQueued.load() > 0; }
     // Called by the run when its work on the document is done, before it tells the views.
     void OnRunFinishing();
+    // The run's own end: the running and starting flags drop, then OnRunFinishing.
+    void FinishRun();
+    bool IsRunning() const { return m_bRunning.load() != 0; }
+    // Set while the run has its work list and is starting the engine.
+    void SetRunStarting(bool bStarting) { m_bStarting = bStarting ? 1 : 0; }
     // Grows whenever the project is replaced (New, Open).
     uint64_t GetGeneration() const { return m_nGeneration.load(); }
     // Reorders m_files by a sort order (the view keeps which one is current); refused
