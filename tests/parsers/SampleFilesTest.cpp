@@ -51,25 +51,22 @@ std::string ScanFile(CMirtParser& parser, const std::string& strFolder,
     parser.EndFile();
     return result;
 }
-} // namespace
-
-TEST(SampleFiles, CppSourceGivesTheExpectedWords) {
-    CMirtParserCpp parser;
-    EXPECT_TEXT_EQ(ReadWholeFile(DataPath("cpp/Spooler.cpp.words")),
-                   ScanFile(parser, "cpp", "Spooler.cpp"));
-}
-
-TEST(SampleFiles, ResourceScriptGivesTheExpectedWords) {
-    CMirtParserRc parser;
-    EXPECT_TEXT_EQ(ReadWholeFile(DataPath("rc/Spooler.rc.words")),
-                   ScanFile(parser, "rc", "Spooler.rc"));
-}
-
 // The sample is the file's name; its words are stored next to it as <name>.words.
 void ExpectSampleWords(CMirtParser& parser, const std::string& strFolder,
                        const std::string& strName) {
     EXPECT_TEXT_EQ(ReadWholeFile(DataPath(strFolder + "/" + strName + ".words")),
                    ScanFile(parser, strFolder, strName));
+}
+} // namespace
+
+TEST(SampleFiles, CppSourceGivesTheExpectedWords) {
+    CMirtParserCpp parser;
+    ExpectSampleWords(parser, "cpp", "Spooler.cpp");
+}
+
+TEST(SampleFiles, ResourceScriptGivesTheExpectedWords) {
+    CMirtParserRc parser;
+    ExpectSampleWords(parser, "rc", "Spooler.rc");
 }
 
 TEST(SampleFiles, VisualBasicFormGivesTheExpectedWords) {
@@ -113,6 +110,5 @@ TEST(SampleFiles, ASecondFileStartsCleanAfterAnOpenCommentAndCall) {
     CWordList words;
     parser.ParseLine("call(x, /* open comment", words);
     parser.EndFile();
-    EXPECT_TEXT_EQ(ReadWholeFile(DataPath("cpp/Spooler.cpp.words")),
-                   ScanFile(parser, "cpp", "Spooler.cpp"));
+    ExpectSampleWords(parser, "cpp", "Spooler.cpp");
 }
