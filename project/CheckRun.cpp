@@ -220,7 +220,7 @@ SFileResult::EOutcome CCheckRun::ReadFile(CSpellFile* pFile, CMirtParser* pParse
             CheckWord(pFile, pParser, word, nLine, SLineText{strLine, pShared});
             // An engine that lost its server ends the run: this file is not checked.
             if (m_pEngine->HasFailed())
-                m_doc.m_bRunning = 0;
+                m_doc.SetRunning(false);
         }
     }
     pParser->EndFile();

@@ -16,12 +16,11 @@
 #include "project/ParsingThread.h"
 #include "project/ProjectFile.h"
 #include "project/RunMessage.h"
-#include "watch/DirChangesWatcher.h"
 
 CMirtDoc::CMirtDoc(CMirtAppContext& app) : m_app(app) {}
 
 CMirtDoc::~CMirtDoc() {
-    m_pWatcher.reset();
+    m_refresh.DropWatcher();
     StopCheckingThread();
     DeleteContents();
 }
@@ -111,7 +110,7 @@ void CMirtDoc::DeleteContents() {
         pFile->Release();
     }
     m_folders.clear();
-    m_undoActions.clear();
+    m_decisions.ClearUndo();
     m_dictionary.RemoveAll();
     m_ignoreCalls.RemoveAll();
     m_declinedFiles.clear();
@@ -217,7 +216,7 @@ void CMirtDoc::RemoveFile(const std::string& strPath) {
     if (it == m_files.end())
         return;
     CSpellFile* pFile = *it;
-    DropUndoRecords(pFile);
+    m_decisions.DropUndoRecords(pFile);
     m_files.erase(it);
     // The path may be the file's own, which goes with its last reference.
     m_declinedFiles.push_back(pFile->m_strPath);

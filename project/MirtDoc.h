@@ -13,13 +13,12 @@
 #include "engines/MirtIgnoreCallsMap.h"
 #include "engines/MirtUserDictionary.h"
 #include "project/CheckOptions.h"
+#include "project/FindingDecisions.h"
 #include "project/MirtDocView.h"
-#include "project/MirtUndoAction.h"
+#include "project/ProjectRefresh.h"
 #include "project/SpellFile.h"
 #include "project/SpellFolder.h"
-#include "watch/WatchDirList.h"
 
-class CDirChangesWatcher;
 class CMirtAppContext;
 class CParsingThread;
 class CRunMessage;
@@ -76,6 +75,9 @@ public:
                    int32_t bIncludeSubfolders, const std::vector<std::string>& files);
 
     void ToggleRun();
+    // Sets the running flag and asks the checking thread for a run, for a caller that
+    // knows the project has files and no run is going on.
+    void StartRun();
     // One check run; called on the checking thread.
     void RunCheck();
     void StopCheckingThread();
@@ -91,7 +93,11 @@ public:
     // The run's own end: the running and starting flags drop, then OnRunFinishing.
     void FinishRun();
     bool IsRunning() const { return m_bRunning.load() != 0; }
+    // The running flag alone: the run clears it when its engine fails, and a run called
+    // directly on this thread is marked running first.
+    void SetRunning(bool bRunning) { m_bRunning = bRunning ? 1 : 0; }
     // Set while the run has its work list and is starting the engine.
+    bool IsStarting() const { return m_bStarting.load() != 0; }
     void SetRunStarting(bool bStarting) { m_bStarting = bStarting ? 1 : 0; }
     // Grows whenever the project is replaced (New, Open).
     uint64_t GetGeneration() const { return m_nGeneration.load(); }
@@ -106,66 +112,46 @@ public:
     const CMirtParsers* GetParsers() const;
 
     // --- Decisions on findings: rules, undo, word list export and writing back ---
-    // (MirtDocRules.cpp and WriteBack.cpp). Each takes the lock, so that it may run
-    // while a check run goes on.
-
-    // Pushes the undo action for one finding before the caller ignores it (index -1)
-    // or chooses suggestion nIndex for it. False for an index it does not have.
-    [[nodiscard]] bool RecordFindingChange(CSpellError* pError, int32_t nIndex);
-    // Records the change and chooses suggestion nIndex (-1 clears the choice) under one
-    // lock. False for an index the finding does not have.
-    [[nodiscard]] bool ChooseSuggestion(CSpellError* pError, int32_t nIndex);
-    // Puts the text in front of the suggestions (a former choice moves up with its
-    // text), records the change and chooses the new suggestion.
-    [[nodiscard]] bool AddSuggestion(CSpellError* pError, const std::string& strText);
-    void IgnoreAllWord(const std::string& strWord, int32_t nCategory);
+    // Each takes the lock, so that it may run while a check run goes on.
+    CFindingDecisions& GetDecisions() { return m_decisions; }
+    const CFindingDecisions& GetDecisions() const { return m_decisions; }
+    [[nodiscard]] bool ChooseSuggestion(CSpellError* pError, int32_t nIndex) {
+        return m_decisions.ChooseSuggestion(pError, nIndex);
+    }
+    [[nodiscard]] bool AddSuggestion(CSpellError* pError, const std::string& strText) {
+        return m_decisions.AddSuggestion(pError, strText);
+    }
+    void IgnoreAllWord(const std::string& strWord, int32_t nCategory) {
+        m_decisions.IgnoreAllWord(strWord, nCategory);
+    }
     void ReplaceAllWord(const std::string& strWord, int32_t nCategory,
-                        const std::string& strReplacement);
-    void IgnoreCallsTo(const std::string& strName);
-    void RemoveIgnoredCall(const std::string& strName);
-    void RemoveDictionaryWord(const std::string& strWord, int32_t nCategory);
-    void RemoveIgnoredWord(const std::string& strWord, int32_t nCategory);
-    // Replaces both rule sets by those of another project file.
-    [[nodiscard]] bool ImportDictionary(const std::string& strPath);
-    // Writes every word that counts, sorted and unique with letter case ignored.
-    [[nodiscard]] bool ExportWordList(const std::string& strPath);
-    void UndoLast();
-    bool CanUndo() const;
-    size_t GetUndoCount() const;
-    // Oldest first. The reference lasts until the next command that changes the stack.
-    const CMirtUndoAction& GetUndoAction(size_t nIndex) const;
-    // "&Undo\tCtrl+Z", or with the newest action's description.
-    std::string GetUndoText() const;
-    // Drops the undo records of a file that leaves the project, and the actions that
-    // are left with none.
-    void DropUndoRecords(const CSpellFile* pFile);
+                        const std::string& strReplacement) {
+        m_decisions.ReplaceAllWord(strWord, nCategory, strReplacement);
+    }
+    void IgnoreCallsTo(const std::string& strName) { m_decisions.IgnoreCallsTo(strName); }
+    void RemoveIgnoredCall(const std::string& strName) { m_decisions.RemoveIgnoredCall(strName); }
+    void RemoveDictionaryWord(const std::string& strWord, int32_t nCategory) {
+        m_decisions.RemoveDictionaryWord(strWord, nCategory);
+    }
+    [[nodiscard]] bool ImportDictionary(const std::string& strPath) {
+        return m_decisions.ImportDictionary(strPath);
+    }
+    [[nodiscard]] bool ExportWordList(const std::string& strPath) {
+        return m_decisions.ExportWordList(strPath);
+    }
+    void UndoLast() { m_decisions.UndoLast(); }
+    bool CanUndo() const { return m_decisions.CanUndo(); }
+    std::string GetUndoText() const { return m_decisions.GetUndoText(); }
     // Writes the chosen replacements into the source files, asking first.
     [[nodiscard]] bool SaveChanges();
-    // --- end of decisions on findings ---
 
-    // ---- Keeping the project in step with the disk (MirtDocRefresh.cpp) ----
-    // Drops files gone from the disk, asks about files changed since their check and
-    // about new files in the project's folders, then rebuilds the watcher. Forced when a
-    // project is opened and after a run in the window; unforced on activation, when it
-    // runs only if the watcher saw a change (or there is no watcher).
-    void RefreshFiles(bool bForce);
-    // After the syntax associations changed: files whose syntax changed lose their
-    // check, and the user is offered to check them again.
-    void ReassociateFiles();
-    // The document side of "Add Files...": the files in the given order.
-    void AddFiles(const std::vector<std::string>& paths);
-    // The folders to watch: the project's folders, then the folder of each file.
-    CWatchDirList BuildWatchDirList() const;
-    // Replaces the watcher by a new one over BuildWatchDirList(); the old one goes first.
-    void RebuildWatcher();
-    bool HasWatcher() const { return m_pWatcher != nullptr; }
-    // False without a watcher.
-    bool WatcherSawChange() const;
-    // Blocks until the watcher sees every later change; nothing without a watcher.
-    void WaitForWatcherSetUp();
-    // The next unforced refresh then runs whatever the disk did.
-    void DropWatcher();
-    // ---- end of the refresh block ----
+    // --- Keeping the project in step with the disk ---
+    CProjectRefresh& GetRefresh() { return m_refresh; }
+    const CProjectRefresh& GetRefresh() const { return m_refresh; }
+    void RefreshFiles(bool bForce) { m_refresh.RefreshFiles(bForce); }
+    void ReassociateFiles() { m_refresh.ReassociateFiles(); }
+    void AddFiles(const std::vector<std::string>& paths) { m_refresh.AddFiles(paths); }
+    void RebuildWatcher() { m_refresh.RebuildWatcher(); }
 
     CSpellFiles m_files;
     CSpellFolders m_folders;
@@ -173,14 +159,9 @@ public:
     SMirtDocOptions m_options;
     CMirtUserDictionary m_dictionary;
     CMirtIgnoreCallsMap m_ignoreCalls;
-    std::atomic<int32_t> m_bRunning{0};
-    std::atomic<int32_t> m_bStarting{0};
-    std::atomic<int32_t> m_nRunsQueued{0};
 
 private:
     void StartCheckingThread();
-    // Sets the running flag and asks the checking thread for a run.
-    void StartRun();
     // Answers every open run message for the user; with bRefuse, new ones are answered
     // at once until the next run starts.
     void CancelRunMessages(bool bRefuse);
@@ -192,12 +173,16 @@ private:
     std::atomic<bool> m_bModified{false};
     std::vector<CMirtDocView*> m_views;
     mutable std::recursive_mutex m_lock;
-    std::vector<std::unique_ptr<CMirtUndoAction>> m_undoActions; // oldest first
+    CFindingDecisions m_decisions{*this};
     std::unique_ptr<CParsingThread> m_pCheckThread;
-    std::unique_ptr<CDirChangesWatcher> m_pWatcher; // none until the first rebuild
+    CProjectRefresh m_refresh{*this};
     // Guards the run's open messages; never held while a message is shown or waited on.
     std::mutex m_messageMutex;
     std::vector<std::shared_ptr<CRunMessage>> m_runMessages;
     bool m_bRefuseRunMessages = false;
     std::atomic<uint64_t> m_nGeneration{0};
+    // The only flags the checking thread and this one share without the lock.
+    std::atomic<int32_t> m_bRunning{0};
+    std::atomic<int32_t> m_bStarting{0};
+    std::atomic<int32_t> m_nRunsQueued{0};
 };

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "project/FindingDecisions.h"
 #include "project/MirtDoc.h"
 
 CMirtUndoAction::CMirtUndoAction(int32_t nType, const std::string& strWord, int32_t nCategory,
@@ -38,14 +39,14 @@ std::string CMirtUndoAction::Describe() const {
     }
 }
 
-void CMirtUndoAction::Revert(CMirtDoc& doc) const {
-    std::lock_guard<std::recursive_mutex> lock(doc.GetLock());
+void CMirtUndoAction::Revert(CFindingDecisions& decisions) const {
+    std::lock_guard<std::recursive_mutex> lock(decisions.GetDoc().GetLock());
     if (m_nType == UNDO_IGNORE_ALL)
-        doc.RemoveIgnoredWord(m_strWord, m_nCategory);
+        decisions.RemoveIgnoredWord(m_strWord, m_nCategory);
     else if (m_nType == UNDO_REPLACE_ALL)
-        doc.RemoveDictionaryWord(m_strWord, m_nCategory);
+        decisions.RemoveDictionaryWord(m_strWord, m_nCategory);
     else if (m_nType == UNDO_IGNORE_CALLS)
-        doc.RemoveIgnoredCall(m_strWord);
+        decisions.RemoveIgnoredCall(m_strWord);
     for (const auto& pRecord : m_records)
         pRecord->Restore();
 }

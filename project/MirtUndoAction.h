@@ -10,7 +10,7 @@
 #include "project/MirtUndoActionError.h"
 #include "project/SpellFile.h"
 
-class CMirtDoc;
+class CFindingDecisions;
 
 enum EUndoType : int32_t {
     UNDO_IGNORE = 0,      // one finding ignored
@@ -32,8 +32,8 @@ public:
     bool DropRecordsOfFile(const CSpellFile* pFile);
     // The text the Undo menu entry shows for this action.
     std::string Describe() const;
-    // Takes the decision back: its rule leaves the document, the findings their state.
-    void Revert(CMirtDoc& doc) const;
+    // Takes the decision back: its rule leaves the project, the findings their state.
+    void Revert(CFindingDecisions& decisions) const;
 
     int32_t GetType() const { return m_nType; }
     const std::string& GetWord() const { return m_strWord; }

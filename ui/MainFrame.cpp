@@ -280,7 +280,7 @@ void CMainFrame::ConnectView() {
 void CMainFrame::RefreshIdleMessage() {
     if (!m_pView->m_strCurrentFile.empty())
         SetMessageText("Checking " + QString::fromUtf8(m_pView->m_strCurrentFile.c_str()));
-    else if (m_doc.m_bStarting)
+    else if (m_doc.IsStarting())
         SetMessageText("Preparing MS Word...");
     else
         SetMessageText("Ready");

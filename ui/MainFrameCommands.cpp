@@ -44,7 +44,7 @@ void CMainFrame::UpdateDocumentCommands(bool bRunning, bool bHasFiles) {
         GetAction(nId)->setEnabled(!bRunning);
     for (QAction* pAction : m_recentActions)
         pAction->setEnabled(!bRunning && !m_bRecentPlaceholder);
-    GetAction(ID_RUN)->setChecked(m_doc.m_bRunning.load() != 0);
+    GetAction(ID_RUN)->setChecked(m_doc.IsRunning());
     GetAction(ID_RESET_RESULTS)->setEnabled(!bRunning && bHasFiles);
     GetAction(ID_CREATE_REPORT)->setEnabled(!bRunning && bHasFiles);
     GetAction(ID_SAVE_CHANGES)->setEnabled(!bRunning && m_doc.HasPendingChanges());

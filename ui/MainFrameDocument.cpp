@@ -126,7 +126,7 @@ void CMainFrame::closeEvent(QCloseEvent* pEvent) {
     if (m_doc.IsRunActive()) {
         m_bCloseAfterRun = true;
         m_pView->m_bClosing = true;
-        if (m_doc.m_bRunning)
+        if (m_doc.IsRunning())
             m_doc.ToggleRun();
         pEvent->ignore();
         return;

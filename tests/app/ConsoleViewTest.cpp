@@ -18,7 +18,7 @@ protected:
     std::string RunPrinted() {
         CConsoleView console(doc, app);
         testing::internal::CaptureStdout();
-        doc.m_bRunning = 1;
+        doc.SetRunning(true);
         doc.RunCheck();
         return testing::internal::GetCapturedStdout();
     }

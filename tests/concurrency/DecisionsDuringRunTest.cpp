@@ -72,7 +72,7 @@ protected:
             doc.IgnoreCallsTo("TRACE");
             if (CSpellError* pError = Pick(n / 2)) {
                 int32_t nIndex = n % 4 == 0 ? -1 : 1;
-                if (doc.RecordFindingChange(pError, nIndex)) {
+                if (doc.GetDecisions().RecordFindingChange(pError, nIndex)) {
                     if (nIndex < 0)
                         pError->m_bIgnored = 1;
                     else

@@ -77,7 +77,7 @@ protected:
             doc.AddFile(path);
         if (m_pOnRunStart)
             m_pOnRunStart(doc);
-        doc.m_bRunning = 1;
+        doc.SetRunning(true);
         doc.RunCheck();
         SRunResult result;
         EXPECT_TRUE(view.WaitForRunEnd(&result.stats));
@@ -161,7 +161,7 @@ TEST_F(ReadAhead, CancellingARunStopsItsHelpers) {
         m_engine.SetOnWord([&](const std::string&) {
             if (!bCancelled.exchange(true)) {
                 m_helperAsked.wait();
-                doc.m_bRunning = 0; // the user pressed Run again
+                doc.SetRunning(false); // the user pressed Run again
             }
         });
     };

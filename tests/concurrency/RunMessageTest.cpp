@@ -217,7 +217,7 @@ TEST_F(CancelledRunTail, ARunCancelledIsStillActiveUntilItHasEnded) {
     EXPECT_TRUE(doc.IsRunActive());
     ASSERT_TRUE(gate.WaitUntilHeld());
     doc.ToggleRun();
-    EXPECT_EQ(doc.m_bRunning, 0);
+    EXPECT_FALSE(doc.IsRunning());
     EXPECT_TRUE(doc.IsRunActive());
     EXPECT_FALSE(doc.SortFiles(32794));
     gate.Open();

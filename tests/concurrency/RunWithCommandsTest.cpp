@@ -56,7 +56,7 @@ protected:
                 pError->m_nChosen = pError->m_suggestions.empty() ? -1 : 0;
         }
         doc.m_dictionary.SetReplacement("word" + std::to_string(nRound % 5), 2, "x");
-        (void)doc.m_bRunning.load();
+        (void)doc.IsRunning();
     }
 };
 } // namespace
@@ -79,7 +79,7 @@ void HoldAtWordUntilCleared(CFakeSpellEngine& engine, const CMirtDoc& doc, int n
                             std::atomic<int>& nWords) {
     engine.SetOnWord([&, n](const std::string&) {
         if (++nWords == n)
-            while (doc.m_bRunning.load())
+            while (doc.IsRunning())
                 std::this_thread::yield();
     });
 }
@@ -94,7 +94,7 @@ TEST_F(RunWithCommands, CancellingFromAnotherThreadStopsTheRun) {
     doc.ToggleRun(); // pressed again on the user-interface side: cancels
     SCheckStats stats;
     ASSERT_TRUE(view.WaitForRunEnd(&stats));
-    EXPECT_EQ(doc.m_bRunning, 0);
+    EXPECT_FALSE(doc.IsRunning());
     EXPECT_LT(stats.nFilesChecked, kFiles);
     EXPECT_LT(nWords.load(), kFiles * kLines * 2);
     std::lock_guard<std::recursive_mutex> lock(doc.GetLock());
@@ -108,7 +108,7 @@ TEST_F(RunWithCommands, StoppingTheThreadDuringARunJoinsIt) {
     while (nWords < 5)
         std::this_thread::yield();
     doc.StopCheckingThread();
-    EXPECT_EQ(doc.m_bRunning, 0);
+    EXPECT_FALSE(doc.IsRunning());
     EXPECT_FALSE(doc.HasCheckingThread());
     EXPECT_TRUE(view.WaitForRunEnd());
     EXPECT_LT(nWords.load(), kFiles * kLines * 2);

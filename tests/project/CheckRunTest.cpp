@@ -46,7 +46,7 @@ TEST_F(CheckRun, FindingsCarryWhereTheWordWasAndItsSuggestions) {
     EXPECT_EQ(engine.GetStartCount(), 1);
     EXPECT_EQ(engine.GetStopCount(), 1);
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(doc.m_bRunning, 0);
+    EXPECT_FALSE(doc.IsRunning());
 }
 
 TEST_F(CheckRun, OptionsZeroParseEveryFileButFindNothing) {
@@ -203,7 +203,7 @@ TEST_F(CheckRun, EngineThatCannotStartEndsTheRunBeforeAnyFile) {
     engine.SetStartResult(0);
     Add("a.txt", "1:teh\n");
     File(0)->m_nStatus = 0;
-    doc.m_bRunning = 1;
+    doc.SetRunning(true);
     doc.RunCheck();
     bool bHadStats = true;
     EXPECT_TRUE(view.WaitForRunEnd(nullptr, &bHadStats));
@@ -214,8 +214,8 @@ TEST_F(CheckRun, EngineThatCannotStartEndsTheRunBeforeAnyFile) {
     EXPECT_TRUE(app.HasErrored());
     EXPECT_EQ(File(0)->m_nStatus, -1);
     EXPECT_EQ(engine.GetStopCount(), 0);
-    EXPECT_EQ(doc.m_bRunning, 0);
-    EXPECT_EQ(doc.m_bStarting, 0);
+    EXPECT_FALSE(doc.IsRunning());
+    EXPECT_FALSE(doc.IsStarting());
 }
 
 TEST_F(CheckRun, CancelledRunLeavesTheRestForTheNextRun) {
@@ -227,7 +227,7 @@ TEST_F(CheckRun, CancelledRunLeavesTheRestForTheNextRun) {
     int nWords = 0;
     engine.SetOnWord([&](const std::string&) {
         if (++nWords == 2)
-            doc.m_bRunning = 0; // the user pressed Run again
+            doc.SetRunning(false); // the user pressed Run again
     });
     SCheckStats stats = Run();
     EXPECT_EQ(File(0)->m_errors.size(), 2u);
@@ -278,7 +278,7 @@ TEST_F(CheckRun, FilesLeftQueuedWithOptionsZeroAreTakenUpByTheNextRun) {
     }
     engine.SetOnWord(nullptr);
     // Cancelled before the first file was read: both stay queued.
-    doc.m_bRunning = 0;
+    doc.SetRunning(false);
     doc.RunCheck();
     ASSERT_TRUE(view.WaitForRunEnd());
     EXPECT_EQ(File(1)->m_nStatus, -1);

@@ -37,7 +37,7 @@ protected:
     }
     // What the results list does for one finding: record, then change.
     void IgnoreOne(CSpellError* pError) {
-        ASSERT_TRUE(doc.RecordFindingChange(pError, -1));
+        ASSERT_TRUE(doc.GetDecisions().RecordFindingChange(pError, -1));
         pError->m_bIgnored = 1;
     }
     void ChooseOne(CSpellError* pError, int32_t nIndex) {

@@ -35,7 +35,7 @@ TEST_F(Transfer, ImportReplacesBothRuleSetsAndReopensFindings) {
     EXPECT_EQ(Ignored(1), (Flags{0}));
     // Chosen replacements are not reset by the import.
     EXPECT_EQ(Chosen(0), (Flags{1, -1, -1, -1, 1}));
-    EXPECT_EQ(doc.GetUndoCount(), 8u);
+    EXPECT_EQ(doc.GetDecisions().GetUndoCount(), 8u);
     EXPECT_EQ(doc.GetUndoText(), "&Undo Ignore calls to 'TRACE'\tCtrl+Z");
     EXPECT_EQ(doc.m_files.size(), 2u);
     EXPECT_TRUE(app.Display().Messages().empty());
@@ -51,7 +51,7 @@ TEST_F(Transfer, ImportOfAnUnreadableProjectChangesNothing) {
     EXPECT_FALSE(doc.ImportDictionary(broken));
     EXPECT_EQ(Entry("teh"), "<ignore>\n\n\n");
     EXPECT_EQ(Ignored(0), (Flags{1}));
-    EXPECT_EQ(doc.GetUndoCount(), 1u);
+    EXPECT_EQ(doc.GetDecisions().GetUndoCount(), 1u);
     auto messages = app.Display().Messages();
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0], "Unable to open project file " + missing + "\n");

@@ -16,22 +16,22 @@ protected:
 
     std::vector<std::pair<std::string, int32_t>> List() const {
         std::vector<std::pair<std::string, int32_t>> list;
-        for (const SWatchDir& dir : doc.BuildWatchDirList())
+        for (const SWatchDir& dir : doc.GetRefresh().BuildWatchDirList())
             list.emplace_back(dir.strPath, dir.bSubtree);
         return list;
     }
     // Makes the current watcher see a change, so that a replacement shows as a clear flag.
     void Disturb(const std::string& strFile) {
-        doc.WaitForWatcherSetUp();
+        doc.GetRefresh().WaitForWatcherSetUp();
         dir.WriteFile(strFile, "x");
         ASSERT_TRUE(WaitForChange());
     }
     // The bound only keeps a broken watcher from hanging the run.
     bool WaitForChange() const {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while (!doc.WatcherSawChange() && std::chrono::steady_clock::now() < deadline)
+        while (!doc.GetRefresh().WatcherSawChange() && std::chrono::steady_clock::now() < deadline)
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        return doc.WatcherSawChange();
+        return doc.GetRefresh().WatcherSawChange();
     }
 
     CTempDir dir;
@@ -66,9 +66,9 @@ TEST_F(DocWatcher, AddingFilesWatchesTheirFolders) {
     doc.AddFiles({dir.WriteFile("here.cpp", "x")});
     Disturb("noise.txt");
     doc.AddFiles({file});
-    ASSERT_TRUE(doc.HasWatcher());
-    EXPECT_FALSE(doc.WatcherSawChange());
-    doc.WaitForWatcherSetUp();
+    ASSERT_TRUE(doc.GetRefresh().HasWatcher());
+    EXPECT_FALSE(doc.GetRefresh().WatcherSawChange());
+    doc.GetRefresh().WaitForWatcherSetUp();
     elsewhere.WriteFile("b.cpp", "x");
     EXPECT_TRUE(WaitForChange());
 }
@@ -77,27 +77,27 @@ TEST_F(DocWatcher, AddingAFolderWatchesItsSubtree) {
     std::string root = dir.MakeDir("proj");
     dir.MakeDir("proj/sub");
     doc.AddFolder(root, "*.cpp", 1, {});
-    doc.WaitForWatcherSetUp();
-    ASSERT_TRUE(doc.HasWatcher());
-    EXPECT_FALSE(doc.WatcherSawChange());
+    doc.GetRefresh().WaitForWatcherSetUp();
+    ASSERT_TRUE(doc.GetRefresh().HasWatcher());
+    EXPECT_FALSE(doc.GetRefresh().WatcherSawChange());
     dir.WriteFile("proj/sub/new.cpp", "x");
     EXPECT_TRUE(WaitForChange());
 }
 
 TEST_F(DocWatcher, NewProjectReplacesTheWatcherByOneOverNothing) {
-    ASSERT_TRUE(doc.HasWatcher());
+    ASSERT_TRUE(doc.GetRefresh().HasWatcher());
     std::string root = dir.MakeDir("proj");
     doc.AddFolder(root, "*.cpp", 1, {});
     Disturb("proj/new.cpp");
     doc.OnNewDocument();
-    ASSERT_TRUE(doc.HasWatcher());
-    EXPECT_FALSE(doc.WatcherSawChange());
+    ASSERT_TRUE(doc.GetRefresh().HasWatcher());
+    EXPECT_FALSE(doc.GetRefresh().WatcherSawChange());
     EXPECT_TRUE(List().empty());
 }
 
 TEST_F(DocWatcher, BatchModeWatchesNothing) {
     app.m_bConsole = 1;
     doc.AddFolder(dir.MakeDir("proj"), "*.cpp", 1, {});
-    EXPECT_FALSE(doc.HasWatcher());
+    EXPECT_FALSE(doc.GetRefresh().HasWatcher());
     EXPECT_EQ(List().size(), 1u);
 }

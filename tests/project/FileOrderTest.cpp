@@ -71,9 +71,9 @@ TEST_F(FileOrder, AddOrderFollowsRecordCreationAfterALoad) {
 }
 
 TEST_F(FileOrder, NoSortDuringARunOrByAnUnknownId) {
-    doc.m_bRunning = 1;
+    doc.SetRunning(true);
     EXPECT_FALSE(doc.SortFiles(SORT_FILE_NAME));
-    doc.m_bRunning = 0;
+    doc.SetRunning(false);
     EXPECT_EQ(Names(), "b.TXT C.cpp a.h noext");
     EXPECT_FALSE(doc.SortFiles(32796));
     EXPECT_FALSE(IsSortOrder(32789));

@@ -65,7 +65,7 @@ TEST_F(Reassociate, AffectedFilesLoseTheirCheckAndAreListedByName) {
     EXPECT_EQ(doc.m_files[2]->m_nSyntax, -1);
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(Rebuilds(), 1u);
-    EXPECT_EQ(doc.m_bRunning, 0);
+    EXPECT_FALSE(doc.IsRunning());
 }
 
 TEST_F(Reassociate, YesChecksTheAffectedFiles) {
@@ -88,9 +88,9 @@ TEST_F(Reassociate, NothingAffectedNothingHappens) {
 
 TEST_F(Reassociate, DuringARunFilesAreResetWithoutAQuestion) {
     MoveTokenSyntaxToMd();
-    doc.m_bRunning = 1;
+    doc.SetRunning(true);
     doc.ReassociateFiles();
-    doc.m_bRunning = 0;
+    doc.SetRunning(false);
     EXPECT_TRUE(app.Display().Messages().empty());
     EXPECT_EQ(doc.m_files[1]->m_nSyntax, 0);
     EXPECT_TRUE(doc.IsModified());

@@ -58,9 +58,9 @@ std::string Listed(const std::vector<std::string>& paths) {
 // watcher from hanging the run.
 bool WaitForChange(const CMirtDoc& doc) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (!doc.WatcherSawChange() && std::chrono::steady_clock::now() < deadline)
+    while (!doc.GetRefresh().WatcherSawChange() && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    return doc.WatcherSawChange();
+    return doc.GetRefresh().WatcherSawChange();
 }
 } // namespace
 
@@ -82,7 +82,7 @@ TEST_F(Refresh, ChangedFilesAreListedOnlyWhenTheyWereChecked) {
     EXPECT_EQ(doc.m_files[2]->m_tModified, kSeen);
     EXPECT_EQ(doc.m_files[3]->m_tModified, kSeen);
     EXPECT_EQ(Paths(), (std::vector<std::string>{checked, never, older, same}));
-    EXPECT_EQ(doc.m_bRunning, 0);
+    EXPECT_FALSE(doc.IsRunning());
 
     // No was the answer; the same change is not brought up again.
     doc.RefreshFiles(true);
@@ -148,9 +148,9 @@ TEST_F(Refresh, ReadOnlyMarkFollowsTheDisk) {
 TEST_F(Refresh, NoPassWhileARunIsGoingOn) {
     std::string a = AddSeen("a.txt");
     std::filesystem::remove(a);
-    doc.m_bRunning = 1;
+    doc.SetRunning(true);
     doc.RefreshFiles(true);
-    doc.m_bRunning = 0;
+    doc.SetRunning(false);
     EXPECT_EQ(Paths(), (std::vector<std::string>{a}));
 }
 
@@ -257,14 +257,14 @@ TEST_F(Refresh, ConsoleModeAsksNothingAndTakesInNewFilesUnlessToldNot) {
     doc.RefreshFiles(true);
     EXPECT_EQ(Paths(), (std::vector<std::string>{a, b}));
     EXPECT_TRUE(Messages().empty());
-    EXPECT_EQ(doc.m_bRunning, 0);
+    EXPECT_FALSE(doc.IsRunning());
 }
 
 TEST_F(Refresh, YesToChangedFilesStartsARunAndLeavesTheRestForItsEnd) {
     std::string a = AddSeen("a.txt");
     AddFolderRecord("*.txt");
     doc.RebuildWatcher();
-    doc.WaitForWatcherSetUp();
+    doc.GetRefresh().WaitForWatcherSetUp();
     std::string fresh = dir.WriteFile("fresh.txt", "x");
     ASSERT_TRUE(WaitForChange(doc));
     SetFileTime(a, kChanged);
@@ -279,20 +279,20 @@ TEST_F(Refresh, YesToChangedFilesStartsARunAndLeavesTheRestForItsEnd) {
     EXPECT_EQ(Paths(), (std::vector<std::string>{a}));
     EXPECT_TRUE(doc.m_declinedFiles.empty());
     // Still the watcher that saw the change: it was not replaced.
-    EXPECT_TRUE(doc.WatcherSawChange());
+    EXPECT_TRUE(doc.GetRefresh().WatcherSawChange());
 
     // The refresh at the end of the run picks up the rest.
     doc.RefreshFiles(true);
     ASSERT_EQ(Messages().size(), 2u);
     EXPECT_EQ(Messages()[1], kAddedHead + Listed({fresh}) + kAddQuestion);
-    ASSERT_TRUE(doc.HasWatcher());
-    EXPECT_FALSE(doc.WatcherSawChange());
+    ASSERT_TRUE(doc.GetRefresh().HasWatcher());
+    EXPECT_FALSE(doc.GetRefresh().WatcherSawChange());
 }
 
 TEST_F(Refresh, UnforcedPassWaitsForTheWatcher) {
     AddSeen("a.txt");
     doc.RebuildWatcher();
-    doc.WaitForWatcherSetUp();
+    doc.GetRefresh().WaitForWatcherSetUp();
     // Stale in memory only, so that the disk and the watcher see no change.
     doc.m_files[0]->m_tModified = kSeen - 100;
     doc.RefreshFiles(false);
@@ -304,8 +304,8 @@ TEST_F(Refresh, UnforcedPassWaitsForTheWatcher) {
     doc.RefreshFiles(false);
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(doc.m_files[0]->m_tModified, kSeen);
-    ASSERT_TRUE(doc.HasWatcher());
-    EXPECT_FALSE(doc.WatcherSawChange());
+    ASSERT_TRUE(doc.GetRefresh().HasWatcher());
+    EXPECT_FALSE(doc.GetRefresh().WatcherSawChange());
 }
 
 TEST_F(Refresh, UnforcedPassRunsWhenThereIsNoWatcher) {
@@ -314,8 +314,8 @@ TEST_F(Refresh, UnforcedPassRunsWhenThereIsNoWatcher) {
     fresh.AddFile(a);
     fresh.m_files[0]->m_tChecked = kSeen;
     fresh.m_files[0]->m_tModified = kSeen - 100;
-    ASSERT_FALSE(fresh.HasWatcher());
+    ASSERT_FALSE(fresh.GetRefresh().HasWatcher());
     fresh.RefreshFiles(false);
     EXPECT_EQ(Messages().size(), 1u);
-    EXPECT_TRUE(fresh.HasWatcher());
+    EXPECT_TRUE(fresh.GetRefresh().HasWatcher());
 }

@@ -23,7 +23,9 @@ protected:
         return n;
     }
     // Throws, and so fails the test, when the stack is empty.
-    const CMirtUndoAction& Newest() const { return doc.GetUndoAction(doc.GetUndoCount() - 1); }
+    const CMirtUndoAction& Newest() const {
+        return doc.GetDecisions().GetUndoAction(doc.GetDecisions().GetUndoCount() - 1);
+    }
 };
 } // namespace
 
@@ -96,7 +98,7 @@ TEST_F(Undo, UndoOfReplaceAllBringsBackAFindingIgnoredByHand) {
 TEST_F(Undo, ReplaceAllWithIgnoreIsIgnoreAll) {
     doc.ReplaceAllWord("teh", 1, "<ignore>");
     EXPECT_EQ(doc.GetUndoText(), "&Undo Ignore all 'teh'\tCtrl+Z");
-    ASSERT_EQ(doc.GetUndoCount(), 1u);
+    ASSERT_EQ(doc.GetDecisions().GetUndoCount(), 1u);
     EXPECT_EQ(Newest().GetType(), UNDO_IGNORE_ALL);
     EXPECT_EQ(Entry("teh"), "<ignore>\n\n\n");
     EXPECT_EQ(Ignored(0), (Flags{1, 0, 1, 0}));
@@ -154,14 +156,14 @@ TEST_F(Undo, RemovingAFileDropsItsRecordsAndTheActionsLeftEmpty) {
     ASSERT_TRUE(Newest().GetRecords().empty());
 
     doc.RemoveFile(File(1)->m_strPath);
-    ASSERT_EQ(doc.GetUndoCount(), 3u);
-    EXPECT_EQ(doc.GetUndoAction(0).Describe(), "Ignore 'teh' in 'a.txt'");
-    EXPECT_EQ(doc.GetUndoAction(1).GetRecords().size(), 2u);
+    ASSERT_EQ(doc.GetDecisions().GetUndoCount(), 3u);
+    EXPECT_EQ(doc.GetDecisions().GetUndoAction(0).Describe(), "Ignore 'teh' in 'a.txt'");
+    EXPECT_EQ(doc.GetDecisions().GetUndoAction(1).GetRecords().size(), 2u);
     EXPECT_EQ(doc.GetUndoText(), "&Undo Ignore all 'nowhere'\tCtrl+Z");
 
     doc.RemoveFile(File(0)->m_strPath);
-    ASSERT_EQ(doc.GetUndoCount(), 1u);
-    EXPECT_EQ(doc.GetUndoAction(0).GetWord(), "nowhere");
+    ASSERT_EQ(doc.GetDecisions().GetUndoCount(), 1u);
+    EXPECT_EQ(doc.GetDecisions().GetUndoAction(0).GetWord(), "nowhere");
     doc.UndoLast();
     EXPECT_EQ(doc.GetUndoText(), "&Undo\tCtrl+Z");
 }
@@ -194,9 +196,9 @@ TEST_F(Undo, AfterANewRunTheRuleStillLeavesTheCurrentFindings) {
 }
 
 TEST_F(Undo, RecordingRefusesASuggestionTheFindingDoesNotHave) {
-    EXPECT_FALSE(doc.RecordFindingChange(Error(0, 0), 2));
-    EXPECT_FALSE(doc.RecordFindingChange(Error(0, 0), -2));
-    EXPECT_FALSE(doc.RecordFindingChange(nullptr, -1));
+    EXPECT_FALSE(doc.GetDecisions().RecordFindingChange(Error(0, 0), 2));
+    EXPECT_FALSE(doc.GetDecisions().RecordFindingChange(Error(0, 0), -2));
+    EXPECT_FALSE(doc.GetDecisions().RecordFindingChange(nullptr, -1));
     EXPECT_FALSE(doc.CanUndo());
     EXPECT_FALSE(doc.IsModified());
 }
@@ -205,7 +207,7 @@ TEST_F(Undo, RemovingRulesReopensFindingsWithoutAnUndoAction) {
     doc.IgnoreCallsTo("TRACE");
     doc.IgnoreAllWord("teh", 1);
     doc.ReplaceAllWord("wrod", 4, "ward");
-    ASSERT_EQ(doc.GetUndoCount(), 3u);
+    ASSERT_EQ(doc.GetDecisions().GetUndoCount(), 3u);
     doc.SetModifiedFlag(false);
 
     doc.RemoveIgnoredCall("TRACE");
@@ -219,7 +221,7 @@ TEST_F(Undo, RemovingRulesReopensFindingsWithoutAnUndoAction) {
     EXPECT_EQ(Entry("wrod"), "(none)");
     EXPECT_EQ(Chosen(0)[3], -1);
     EXPECT_EQ(Error(0, 3)->m_suggestions, (Strings{"word", "word"}));
-    EXPECT_EQ(doc.GetUndoCount(), 3u);
+    EXPECT_EQ(doc.GetDecisions().GetUndoCount(), 3u);
 
     doc.SetModifiedFlag(false);
     doc.RemoveDictionaryWord("absent", 1);

@@ -80,9 +80,9 @@ TEST_F(WriteBack, NothingIsWrittenWhileARunGoesOn) {
     const std::string line = "x wrd y";
     CSpellFile* f = AddChecked("a.txt", line + "\n");
     AddFinding(f, 1, 2, "wrd", line, {"word"}, 0);
-    doc.m_bRunning = 1;
+    doc.SetRunning(true);
     EXPECT_FALSE(doc.SaveChanges());
-    doc.m_bRunning = 0;
+    doc.SetRunning(false);
     EXPECT_EQ(ReadWholeFile(dir / "a.txt"), line + "\n");
     EXPECT_TRUE(app.Display().Messages().empty());
 }

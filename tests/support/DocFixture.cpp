@@ -25,7 +25,7 @@ std::string CDocTest::Add(const std::string& strName, const std::string& strCont
 }
 
 SCheckStats CDocTest::Run() {
-    doc.m_bRunning = 1;
+    doc.SetRunning(true);
     doc.RunCheck();
     SCheckStats stats;
     EXPECT_TRUE(view.WaitForRunEnd(&stats));

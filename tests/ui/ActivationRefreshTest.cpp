@@ -21,7 +21,7 @@ protected:
         path = Add("a.txt", "1:teh\n");
         Run();
         doc.RebuildWatcher();
-        doc.WaitForWatcherSetUp();
+        doc.GetRefresh().WaitForWatcherSetUp();
         // The tests take the steps of an activation themselves; the platform's own
         // activations of the offscreen windows would run refreshes in between.
         QObject::disconnect(qApp, &QGuiApplication::applicationStateChanged, &Frame(), nullptr);
@@ -30,7 +30,7 @@ protected:
     void ChangeOnDisk() {
         dir.WriteFile("a.txt", "1:teh 1:teh\n");
         SetFileTime(path, 1900000000);
-        ASSERT_TRUE(WaitFor([&] { return doc.WatcherSawChange(); }));
+        ASSERT_TRUE(WaitFor([&] { return doc.GetRefresh().WatcherSawChange(); }));
     }
     std::string Question() const {
         return "The following files has been modified outside MIRT:\n    " + path +
@@ -90,7 +90,7 @@ TEST(ActivationWiring, TheApplicationBecomingActiveRefreshesTheProject) {
     std::string path = dir.WriteFile("a.txt", "x");
     doc.AddFile(path);
     // Without a watcher the refresh always runs, and drops a file gone from the disk.
-    doc.DropWatcher();
+    doc.GetRefresh().DropWatcher();
     std::remove(path.c_str());
     emit qApp->applicationStateChanged(Qt::ApplicationActive);
     EXPECT_TRUE(doc.m_files.empty());

@@ -262,7 +262,7 @@ TEST_F(MainFrame, ARunMessageIsAnsweredInTheWindowWhileTheRunWaits) {
     ASSERT_TRUE(WaitFor([&] { return (pBox = OpenMessageBox()) != nullptr; }));
     EXPECT_EQ(pBox->text().toStdString(), "Unable to open file " + gone);
     EXPECT_EQ(pBox->icon(), QMessageBox::Warning);
-    EXPECT_TRUE(doc.m_bRunning);
+    EXPECT_TRUE(doc.IsRunning());
     pBox->button(QMessageBox::Ok)->click();
     CloseResults();
     // The refresh after the run dropped the file that is gone.
@@ -292,7 +292,7 @@ TEST_F(MainFrame, ClosingDuringARunCancelsItFirst) {
     Action(ID_RUN)->trigger();
     ASSERT_TRUE(hold.WaitUntilHeld());
     EXPECT_FALSE(Frame().close());
-    EXPECT_EQ(doc.m_bRunning, 0);
+    EXPECT_FALSE(doc.IsRunning());
     EXPECT_TRUE(Frame().isVisible());
     hold.Release();
     EXPECT_TRUE(WaitFor([&] { return !Frame().isVisible(); }));

@@ -307,9 +307,9 @@ TEST_F(ResultsView, SortingTwiceByTheSameOrderSortsOnce) {
 TEST_F(ResultsView, NoSortWhileARunIsActive) {
     Add("b.txt", "");
     Add("a.txt", "");
-    doc.m_bRunning = 1;
+    doc.SetRunning(true);
     View().SortFiles(SORT_FILE_NAME);
-    doc.m_bRunning = 0;
+    doc.SetRunning(false);
     EXPECT_EQ(View().m_nSortCommand, SORT_ADD_ORDER);
     EXPECT_EQ(Rows(), (Strings{"b.txt", "a.txt"}));
 }

@@ -1,5 +1,7 @@
-// The document's decisions on findings: the project dictionary and ignored calls
-// applied to every file, the undo stack, dictionary import and word list export.
+// The project dictionary and ignored calls applied to every file, the undo stack,
+// dictionary import and word list export.
+#include "project/FindingDecisions.h"
+
 #include <algorithm>
 #include <fstream>
 #include <sstream>
@@ -42,8 +44,15 @@ bool LessIgnoringCase(const std::string& a, const std::string& b) {
 }
 } // namespace
 
-bool CMirtDoc::RecordFindingChange(CSpellError* pError, int32_t nIndex) {
-    CLock lock(m_lock);
+CFindingDecisions::CFindingDecisions(CMirtDoc& doc) : m_doc(doc) {}
+
+void CFindingDecisions::PushAction(std::unique_ptr<CMirtUndoAction> pAction) {
+    m_undoActions.push_back(std::move(pAction));
+    m_doc.SetModifiedFlag();
+}
+
+bool CFindingDecisions::RecordFindingChange(CSpellError* pError, int32_t nIndex) {
+    CLock lock(m_doc.GetLock());
     if (pError == nullptr || nIndex < -1 ||
         (nIndex >= 0 && static_cast<size_t>(nIndex) >= pError->m_suggestions.size()))
         return false;
@@ -53,21 +62,20 @@ bool CMirtDoc::RecordFindingChange(CSpellError* pError, int32_t nIndex) {
                                     UNDO_REPLACE, pError->m_strWord, pError->m_nCategory,
                                     pError->m_suggestions[static_cast<size_t>(nIndex)]);
     pAction->AddRecord(pError);
-    m_undoActions.push_back(std::move(pAction));
-    SetModifiedFlag();
+    PushAction(std::move(pAction));
     return true;
 }
 
-bool CMirtDoc::ChooseSuggestion(CSpellError* pError, int32_t nIndex) {
-    CLock lock(m_lock);
+bool CFindingDecisions::ChooseSuggestion(CSpellError* pError, int32_t nIndex) {
+    CLock lock(m_doc.GetLock());
     if (!RecordFindingChange(pError, nIndex))
         return false;
     pError->m_nChosen = nIndex;
     return true;
 }
 
-bool CMirtDoc::AddSuggestion(CSpellError* pError, const std::string& strText) {
-    CLock lock(m_lock);
+bool CFindingDecisions::AddSuggestion(CSpellError* pError, const std::string& strText) {
+    CLock lock(m_doc.GetLock());
     if (pError == nullptr)
         return false;
     pError->m_suggestions.Insert(0, strText);
@@ -76,82 +84,79 @@ bool CMirtDoc::AddSuggestion(CSpellError* pError, const std::string& strText) {
     return ChooseSuggestion(pError, 0);
 }
 
-void CMirtDoc::IgnoreAllWord(const std::string& strWord, int32_t nCategory) {
-    CLock lock(m_lock);
+void CFindingDecisions::IgnoreAllWord(const std::string& strWord, int32_t nCategory) {
+    CLock lock(m_doc.GetLock());
     auto pAction = std::make_unique<CMirtUndoAction>(UNDO_IGNORE_ALL, strWord, nCategory, "");
-    m_dictionary.SetReplacement(strWord, nCategory, IGNORE_RULE);
-    for (CSpellFile* pFile : m_files)
+    m_doc.m_dictionary.SetReplacement(strWord, nCategory, IGNORE_RULE);
+    for (CSpellFile* pFile : m_doc.m_files)
         pFile->IgnoreWord(strWord, nCategory, pAction.get());
-    m_undoActions.push_back(std::move(pAction));
-    SetModifiedFlag();
+    PushAction(std::move(pAction));
 }
 
-void CMirtDoc::ReplaceAllWord(const std::string& strWord, int32_t nCategory,
-                              const std::string& strReplacement) {
+void CFindingDecisions::ReplaceAllWord(const std::string& strWord, int32_t nCategory,
+                                       const std::string& strReplacement) {
     if (strReplacement == IGNORE_RULE) {
         IgnoreAllWord(strWord, nCategory);
         return;
     }
-    CLock lock(m_lock);
+    CLock lock(m_doc.GetLock());
     auto pAction =
         std::make_unique<CMirtUndoAction>(UNDO_REPLACE_ALL, strWord, nCategory, strReplacement);
-    m_dictionary.SetReplacement(strWord, nCategory, strReplacement);
-    for (CSpellFile* pFile : m_files)
+    m_doc.m_dictionary.SetReplacement(strWord, nCategory, strReplacement);
+    for (CSpellFile* pFile : m_doc.m_files)
         pFile->ReplaceWord(strWord, nCategory, strReplacement, pAction.get());
-    m_undoActions.push_back(std::move(pAction));
-    SetModifiedFlag();
+    PushAction(std::move(pAction));
 }
 
-void CMirtDoc::IgnoreCallsTo(const std::string& strName) {
-    CLock lock(m_lock);
+void CFindingDecisions::IgnoreCallsTo(const std::string& strName) {
+    CLock lock(m_doc.GetLock());
     auto pAction = std::make_unique<CMirtUndoAction>(UNDO_IGNORE_CALLS, strName, -1, "");
-    m_ignoreCalls.SetAt(strName, "");
-    for (CSpellFile* pFile : m_files)
+    m_doc.m_ignoreCalls.SetAt(strName, "");
+    for (CSpellFile* pFile : m_doc.m_files)
         pFile->IgnoreCalls(strName, pAction.get());
-    m_undoActions.push_back(std::move(pAction));
-    SetModifiedFlag();
+    PushAction(std::move(pAction));
 }
 
-void CMirtDoc::RemoveIgnoredCall(const std::string& strName) {
-    CLock lock(m_lock);
-    m_ignoreCalls.RemoveKey(strName);
-    for (CSpellFile* pFile : m_files)
+void CFindingDecisions::RemoveIgnoredCall(const std::string& strName) {
+    CLock lock(m_doc.GetLock());
+    m_doc.m_ignoreCalls.RemoveKey(strName);
+    for (CSpellFile* pFile : m_doc.m_files)
         pFile->UnignoreCalls(strName);
-    SetModifiedFlag();
+    m_doc.SetModifiedFlag();
 }
 
-void CMirtDoc::RemoveIgnoredWord(const std::string& strWord, int32_t nCategory) {
-    CLock lock(m_lock);
-    m_dictionary.RemoveReplacement(strWord, nCategory);
-    for (CSpellFile* pFile : m_files)
+void CFindingDecisions::RemoveIgnoredWord(const std::string& strWord, int32_t nCategory) {
+    CLock lock(m_doc.GetLock());
+    m_doc.m_dictionary.RemoveReplacement(strWord, nCategory);
+    for (CSpellFile* pFile : m_doc.m_files)
         pFile->UnignoreWord(strWord, nCategory);
-    SetModifiedFlag();
+    m_doc.SetModifiedFlag();
 }
 
-void CMirtDoc::RemoveDictionaryWord(const std::string& strWord, int32_t nCategory) {
-    CLock lock(m_lock);
+void CFindingDecisions::RemoveDictionaryWord(const std::string& strWord, int32_t nCategory) {
+    CLock lock(m_doc.GetLock());
     std::string strValue;
-    if (!m_dictionary.LookupReplacement(strWord, nCategory, strValue))
+    if (!m_doc.m_dictionary.LookupReplacement(strWord, nCategory, strValue))
         return;
     if (strValue == IGNORE_RULE) {
         RemoveIgnoredWord(strWord, nCategory);
         return;
     }
-    m_dictionary.RemoveReplacement(strWord, nCategory);
-    for (CSpellFile* pFile : m_files)
+    m_doc.m_dictionary.RemoveReplacement(strWord, nCategory);
+    for (CSpellFile* pFile : m_doc.m_files)
         pFile->UndoReplaceWord(strWord, nCategory, strValue);
-    SetModifiedFlag();
+    m_doc.SetModifiedFlag();
 }
 
-bool CMirtDoc::ImportDictionary(const std::string& strPath) {
-    CMirtDoc other(m_app);
-    if (!LoadOtherProject(m_app, other, strPath))
+bool CFindingDecisions::ImportDictionary(const std::string& strPath) {
+    CMirtDoc other(m_doc.GetApp());
+    if (!LoadOtherProject(m_doc.GetApp(), other, strPath))
         return false;
-    CLock lock(m_lock);
-    for (CSpellFile* pFile : m_files)
+    CLock lock(m_doc.GetLock());
+    for (CSpellFile* pFile : m_doc.m_files)
         pFile->ClearIgnored();
-    m_dictionary.RemoveAll();
-    m_ignoreCalls.RemoveAll();
+    m_doc.m_dictionary.RemoveAll();
+    m_doc.m_ignoreCalls.RemoveAll();
     static constexpr int32_t contexts[3] = {1, 2, 4};
     for (const auto& [strWord, strValue] : other.m_dictionary.GetEntries()) {
         std::string texts[3];
@@ -162,15 +167,15 @@ bool CMirtDoc::ImportDictionary(const std::string& strPath) {
     }
     for (const auto& entry : other.m_ignoreCalls.GetEntries())
         IgnoreCallsTo(entry.first);
-    SetModifiedFlag();
+    m_doc.SetModifiedFlag();
     return true;
 }
 
-bool CMirtDoc::ExportWordList(const std::string& strPath) {
+bool CFindingDecisions::ExportWordList(const std::string& strPath) {
     std::vector<std::string> words;
     {
-        CLock lock(m_lock);
-        for (const CSpellFile* pFile : m_files) {
+        CLock lock(m_doc.GetLock());
+        for (const CSpellFile* pFile : m_doc.m_files) {
             for (const CSpellError* pError : pFile->m_errors) {
                 if (!pError->IsCounting())
                     continue;
@@ -191,54 +196,59 @@ bool CMirtDoc::ExportWordList(const std::string& strPath) {
     CAtomicFileWriter writer;
     if ((GetFileStatus(strPath, status) && (status.bReadOnly || status.bDirectory)) ||
         !writer.Open(strPath)) {
-        m_app.MessageBox("Cannot open file " + strPath);
+        m_doc.GetApp().MessageBox("Cannot open file " + strPath);
         return false;
     }
     if (!writer.Write(text) || !writer.Commit()) {
-        m_app.MessageBox("Cannot write file " + strPath + ": " + writer.GetError());
+        m_doc.GetApp().MessageBox("Cannot write file " + strPath + ": " + writer.GetError());
         return false;
     }
     return true;
 }
 
-void CMirtDoc::UndoLast() {
+void CFindingDecisions::UndoLast() {
     {
-        CLock lock(m_lock);
+        CLock lock(m_doc.GetLock());
         if (m_undoActions.empty())
             return;
         std::unique_ptr<CMirtUndoAction> pAction = std::move(m_undoActions.back());
         m_undoActions.pop_back();
         pAction->Revert(*this);
     }
-    NotifyViews(NOTIFY_REBUILD, 0);
-    SetModifiedFlag();
+    m_doc.NotifyViews(NOTIFY_REBUILD, 0);
+    m_doc.SetModifiedFlag();
 }
 
-bool CMirtDoc::CanUndo() const {
-    CLock lock(m_lock);
+bool CFindingDecisions::CanUndo() const {
+    CLock lock(m_doc.GetLock());
     return !m_undoActions.empty();
 }
 
-size_t CMirtDoc::GetUndoCount() const {
-    CLock lock(m_lock);
+size_t CFindingDecisions::GetUndoCount() const {
+    CLock lock(m_doc.GetLock());
     return m_undoActions.size();
 }
 
-const CMirtUndoAction& CMirtDoc::GetUndoAction(size_t nIndex) const {
-    CLock lock(m_lock);
+const CMirtUndoAction& CFindingDecisions::GetUndoAction(size_t nIndex) const {
+    CLock lock(m_doc.GetLock());
     return *m_undoActions.at(nIndex);
 }
 
-std::string CMirtDoc::GetUndoText() const {
-    CLock lock(m_lock);
+std::string CFindingDecisions::GetUndoText() const {
+    CLock lock(m_doc.GetLock());
     if (m_undoActions.empty())
         return "&Undo\tCtrl+Z";
     return "&Undo " + m_undoActions.back()->Describe() + "\tCtrl+Z";
 }
 
-void CMirtDoc::DropUndoRecords(const CSpellFile* pFile) {
-    CLock lock(m_lock);
+void CFindingDecisions::DropUndoRecords(const CSpellFile* pFile) {
+    CLock lock(m_doc.GetLock());
     for (size_t i = m_undoActions.size(); i-- > 0;)
         if (m_undoActions[i]->DropRecordsOfFile(pFile))
             m_undoActions.erase(m_undoActions.begin() + static_cast<std::ptrdiff_t>(i));
+}
+
+void CFindingDecisions::ClearUndo() {
+    CLock lock(m_doc.GetLock());
+    m_undoActions.clear();
 }

@@ -1,5 +1,6 @@
-// Keeping the project in step with the disk: the refresh pass, the pass after the
-// syntax associations changed, adding files, and the folder watcher.
+// The refresh passes, adding files, and the folder watcher.
+#include "project/ProjectRefresh.h"
+
 #include <algorithm>
 #include <set>
 
@@ -104,61 +105,65 @@ std::string FolderOf(const std::string& strPath) {
 }
 } // namespace
 
-void CMirtDoc::RefreshFiles(bool bForce) {
-    if (m_bRunning)
+CProjectRefresh::CProjectRefresh(CMirtDoc& doc) : m_doc(doc) {}
+
+CProjectRefresh::~CProjectRefresh() = default;
+
+void CProjectRefresh::RefreshFiles(bool bForce) {
+    if (m_doc.IsRunning())
         return;
     if (!bForce && m_pWatcher && !m_pWatcher->HasChanged())
         return;
     bool bMissing = false;
-    std::vector<std::string> modified = CompareFilesWithDisk(*this, bMissing);
+    std::vector<std::string> modified = CompareFilesWithDisk(m_doc, bMissing);
     if (bMissing) {
-        NotifyViews(NOTIFY_REBUILD, 0);
-        SetModifiedFlag();
+        m_doc.NotifyViews(NOTIFY_REBUILD, 0);
+        m_doc.SetModifiedFlag();
     }
     // In console mode nobody could be asked, and the run checks changed files anyway.
-    if (!modified.empty() && !m_app.m_bConsole &&
-        AskYesNo(*this, BuildFileListMessage(kModifiedHeader, modified, kCheckQuestion))) {
+    if (!modified.empty() && !m_doc.GetApp().m_bConsole &&
+        AskYesNo(m_doc, BuildFileListMessage(kModifiedHeader, modified, kCheckQuestion))) {
         // The forced refresh at the end of this run looks for new files and rebuilds
         // the watcher.
-        StartRun();
+        m_doc.StartRun();
         return;
     }
-    OfferAddedFiles(*this, CollectAddedFiles(*this));
+    OfferAddedFiles(m_doc, CollectAddedFiles(m_doc));
     RebuildWatcher();
 }
 
-void CMirtDoc::ReassociateFiles() {
+void CProjectRefresh::ReassociateFiles() {
     std::vector<std::string> names;
     {
-        CLock lock(m_lock);
-        for (CSpellFile* pFile : m_files)
-            if (pFile->ReassociateSyntax(GetParsers()))
+        CLock lock(m_doc.GetLock());
+        for (CSpellFile* pFile : m_doc.m_files)
+            if (pFile->ReassociateSyntax(m_doc.GetParsers()))
                 names.push_back(pFile->GetDisplayName());
     }
     if (names.empty())
         return;
     // The list is rebuilt before the question so that the user sees the files reset.
-    NotifyViews(NOTIFY_REBUILD, 0);
-    SetModifiedFlag();
-    if (!m_bRunning &&
-        AskYesNo(*this, BuildFileListMessage(kReassociatedHeader, names, kCheckQuestion)))
-        ToggleRun();
+    m_doc.NotifyViews(NOTIFY_REBUILD, 0);
+    m_doc.SetModifiedFlag();
+    if (!m_doc.IsRunning() &&
+        AskYesNo(m_doc, BuildFileListMessage(kReassociatedHeader, names, kCheckQuestion)))
+        m_doc.ToggleRun();
 }
 
-void CMirtDoc::AddFiles(const std::vector<std::string>& paths) {
+void CProjectRefresh::AddFiles(const std::vector<std::string>& paths) {
     for (const std::string& strPath : paths)
-        AddFile(strPath);
-    NotifyViews(NOTIFY_REBUILD, 0);
-    SetModifiedFlag();
+        m_doc.AddFile(strPath);
+    m_doc.NotifyViews(NOTIFY_REBUILD, 0);
+    m_doc.SetModifiedFlag();
     RebuildWatcher();
 }
 
-CWatchDirList CMirtDoc::BuildWatchDirList() const {
-    CLock lock(m_lock);
+CWatchDirList CProjectRefresh::BuildWatchDirList() const {
+    CLock lock(m_doc.GetLock());
     CWatchDirList dirs;
-    for (const auto& pFolder : m_folders)
+    for (const auto& pFolder : m_doc.m_folders)
         dirs.AddDir(pFolder->m_strPath, pFolder->m_bIncludeSubfolders);
-    for (const CSpellFile* pFile : m_files) {
+    for (const CSpellFile* pFile : m_doc.m_files) {
         std::string strFolder = FolderOf(pFile->m_strPath);
         if (!strFolder.empty())
             dirs.AddDir(strFolder, 0);
@@ -166,24 +171,24 @@ CWatchDirList CMirtDoc::BuildWatchDirList() const {
     return dirs;
 }
 
-bool CMirtDoc::WatcherSawChange() const {
+bool CProjectRefresh::WatcherSawChange() const {
     return m_pWatcher && m_pWatcher->HasChanged();
 }
 
-void CMirtDoc::WaitForWatcherSetUp() {
+void CProjectRefresh::WaitForWatcherSetUp() {
     if (m_pWatcher)
         m_pWatcher->WaitForSetUp();
 }
 
-void CMirtDoc::DropWatcher() {
+void CProjectRefresh::DropWatcher() {
     m_pWatcher.reset();
 }
 
-void CMirtDoc::RebuildWatcher() {
+void CProjectRefresh::RebuildWatcher() {
     m_pWatcher.reset();
     // Only the window asks the watcher (when it becomes active again); a batch run
     // would only pay for watching the whole tree.
-    if (m_app.m_bConsole)
+    if (m_doc.GetApp().m_bConsole)
         return;
     CWatchDirList dirs = BuildWatchDirList();
     m_pWatcher = std::make_unique<CDirChangesWatcher>(dirs);
