@@ -159,30 +159,7 @@ int CMirtDoc::ShowRunMessage(const std::string& strText, unsigned nType) {
     }
     if (!bTaken)
         return m_app.MessageBox(strText, nType);
-    {
-        // Registered only now, so a cancellation that came first is seen here.
-        std::lock_guard<std::mutex> lock(m_messageMutex);
-        if (m_bRefuseRunMessages) {
-            pMessage->Cancel();
-        } else {
-            m_runMessages.push_back(pMessage);
-        }
-    }
-    int nAnswer = pMessage->WaitForAnswer();
-    std::lock_guard<std::mutex> lock(m_messageMutex);
-    std::erase(m_runMessages, pMessage);
-    return nAnswer;
-}
-
-void CMirtDoc::CancelRunMessages(bool bRefuse) {
-    std::vector<std::shared_ptr<CRunMessage>> messages;
-    {
-        std::lock_guard<std::mutex> lock(m_messageMutex);
-        m_bRefuseRunMessages = bRefuse;
-        messages = m_runMessages;
-    }
-    for (const auto& pMessage : messages)
-        pMessage->Cancel();
+    return m_runMessages.WaitForAnswer(pMessage);
 }
 
 CSpellFile* CMirtDoc::FindFile(const std::string& strPath) const {
@@ -290,7 +267,7 @@ void CMirtDoc::ToggleRun() {
     }
     if (m_bRunning.load()) {
         m_bRunning = 0;
-        CancelRunMessages(true);
+        m_runMessages.CancelAll(true);
         return;
     }
     StartRun();
@@ -298,11 +275,11 @@ void CMirtDoc::ToggleRun() {
 
 void CMirtDoc::CancelRun() {
     if (m_bRunning.exchange(0) != 0)
-        CancelRunMessages(true);
+        m_runMessages.CancelAll(true);
 }
 
 void CMirtDoc::StartRun() {
-    CancelRunMessages(false);
+    m_runMessages.CancelAll(false);
     m_bRunning = 1;
     if (m_pCheckThread) {
         ++m_nRunsQueued;
@@ -324,7 +301,7 @@ void CMirtDoc::FinishRun() {
 }
 
 void CMirtDoc::StartCheckingThread() {
-    CancelRunMessages(false);
+    m_runMessages.CancelAll(false);
     m_pCheckThread = std::make_unique<CParsingThread>(this);
 }
 
@@ -332,7 +309,7 @@ void CMirtDoc::StartCheckingThread() {
 // word, sees the flag cleared and ends, so the join is short.
 void CMirtDoc::StopCheckingThread() {
     m_bRunning = 0;
-    CancelRunMessages(true);
+    m_runMessages.CancelAll(true);
     if (!m_pCheckThread)
         return;
     m_pCheckThread->PostQuit();

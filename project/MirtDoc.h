@@ -16,6 +16,7 @@
 #include "project/FindingDecisions.h"
 #include "project/MirtDocView.h"
 #include "project/ProjectRefresh.h"
+#include "project/RunMessages.h"
 #include "project/SpellFile.h"
 #include "project/SpellFolder.h"
 
@@ -162,9 +163,6 @@ public:
 
 private:
     void StartCheckingThread();
-    // Answers every open run message for the user; with bRefuse, new ones are answered
-    // at once until the next run starts.
-    void CancelRunMessages(bool bRefuse);
     [[nodiscard]] bool FailOpen(const std::string& strMessage);
     CSpellFile* FindFile(const std::string& strPath) const;
 
@@ -176,10 +174,7 @@ private:
     CFindingDecisions m_decisions{*this};
     std::unique_ptr<CParsingThread> m_pCheckThread;
     CProjectRefresh m_refresh{*this};
-    // Guards the run's open messages; never held while a message is shown or waited on.
-    std::mutex m_messageMutex;
-    std::vector<std::shared_ptr<CRunMessage>> m_runMessages;
-    bool m_bRefuseRunMessages = false;
+    CRunMessages m_runMessages;
     std::atomic<uint64_t> m_nGeneration{0};
     // The only flags the checking thread and this one share without the lock.
     std::atomic<int32_t> m_bRunning{0};

@@ -7,12 +7,14 @@
 #include <condition_variable>
 #include <cstdio>
 #include <deque>
+#include <future>
 #include <mutex>
 #include <thread>
 
 #include "platform/MessageDisplay.h"
 #include "project/CheckOptions.h"
 #include "project/RunMessage.h"
+#include "project/RunMessages.h"
 #include "tests/support/DocFixture.h"
 
 namespace {
@@ -93,6 +95,40 @@ TEST(RunMessage, AnAnsweredMessageIsNotClosedByALaterCancel) {
     message.Answer(IDOK);
     message.Cancel();
     EXPECT_EQ(nClosed, 0);
+}
+
+namespace {
+// The answer the list gives, or -1 when the message was still open after a generous
+// bound; it is then cancelled, so a fault fails the test instead of hanging it.
+int AnswerWithin(CRunMessages& open, const std::shared_ptr<CRunMessage>& pMessage) {
+    auto answer = std::async(std::launch::async, [&] { return open.WaitForAnswer(pMessage); });
+    if (answer.wait_for(std::chrono::seconds(60)) == std::future_status::ready)
+        return answer.get();
+    pMessage->Cancel();
+    answer.get();
+    return -1;
+}
+} // namespace
+
+TEST(OpenRunMessages, WhileRefusedAMessageIsCancelledAtOnceAndAfterwardsWaitsForItsAnswer) {
+    CRunMessages open;
+    open.CancelAll(true);
+    EXPECT_EQ(AnswerWithin(open, std::make_shared<CRunMessage>("first", MB_OK)), IDCANCEL);
+    open.CancelAll(false);
+    auto pAnswered = std::make_shared<CRunMessage>("second", MB_YESNO);
+    ASSERT_TRUE(pAnswered->Answer(IDYES));
+    EXPECT_EQ(AnswerWithin(open, pAnswered), IDYES);
+}
+
+// Whether the cancel comes before the message is registered or after, the waiter gets
+// IDCANCEL and ends.
+TEST(OpenRunMessages, CancellingAnswersAMessageBeingWaitedOn) {
+    CRunMessages open;
+    auto pMessage = std::make_shared<CRunMessage>("text", MB_YESNO);
+    std::thread canceller([&] { open.CancelAll(true); });
+    int nAnswer = AnswerWithin(open, pMessage);
+    canceller.join();
+    EXPECT_EQ(nAnswer, IDCANCEL);
 }
 
 TEST_F(RunMessages, TheRunWaitsForTheViewsAnswerAndGoesOn) {
