@@ -89,9 +89,8 @@ public:
     // flag is clear at once, while the run still ends its current file; the commands
     // that reset or replace the project wait for this instead.
     bool IsRunActive() const { return m_bRunning.load() != 0 || m_nRunsQueued.load() > 0; }
-    // Called by the run when its work on the document is done, before it tells the views.
-    void OnRunFinishing();
-    // The run's own end: the running and starting flags drop, then OnRunFinishing.
+    // The run's own end, before it tells the views: the running and starting flags
+    // drop, and the queued run it was no longer counts.
     void FinishRun();
     bool IsRunning() const { return m_bRunning.load() != 0; }
     // The running flag alone: the run clears it when its engine fails, and a run called
@@ -163,6 +162,8 @@ public:
 
 private:
     void StartCheckingThread();
+    // The run's work on the document is done: a queued run is no longer waiting.
+    void OnRunFinishing();
     [[nodiscard]] bool FailOpen(const std::string& strMessage);
     CSpellFile* FindFile(const std::string& strPath) const;
 
