@@ -22,7 +22,6 @@
 
 class CMirtAppContext;
 class CParsingThread;
-class CRunMessage;
 
 struct SMirtDocOptions {
     int32_t m_nSyntaxChoice = 0;
@@ -93,8 +92,9 @@ public:
     // drop, and the queued run it was no longer counts.
     void FinishRun();
     bool IsRunning() const { return m_bRunning.load() != 0; }
-    // The running flag alone: the run clears it when its engine fails, and a run called
-    // directly on this thread is marked running first.
+    // The running flag alone, without StartRun's queueing: the run clears it when its
+    // engine fails, and a caller that calls RunCheck itself, not through the checking
+    // thread, sets it first.
     void SetRunning(bool bRunning) { m_bRunning = bRunning ? 1 : 0; }
     // Set while the run has its work list and is starting the engine.
     bool IsStarting() const { return m_bStarting.load() != 0; }
@@ -177,7 +177,8 @@ private:
     CProjectRefresh m_refresh{*this};
     CRunMessages m_runMessages;
     std::atomic<uint64_t> m_nGeneration{0};
-    // The only flags the checking thread and this one share without the lock.
+    // Read and written by both the window's thread and the checking thread without the
+    // lock, as is m_bModified.
     std::atomic<int32_t> m_bRunning{0};
     std::atomic<int32_t> m_bStarting{0};
     std::atomic<int32_t> m_nRunsQueued{0};
