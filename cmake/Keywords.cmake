@@ -1,7 +1,7 @@
-# Embeds the built-in keyword lists (resources/keywords/<id>.txt) in the parsers library byte for
-# byte: a generated assembly source pulls each file in with .incbin between two
-# symbols, and parsers/KeywordResources.cpp points at them. Nothing is copied or
-# indexed at run time. Editing a list rebuilds the object that holds it.
+# Embeds the built-in keyword lists (resources/keywords/<id>.txt) in the parsers library
+# byte for byte: a generated assembly source pulls each file in with .incbin between two
+# symbols, and parsers/KeywordResources.cpp points at them. Nothing is copied or indexed
+# at run time. Editing a list rebuilds the object that holds it.
 set(MIRT_KEYWORD_IDS 139 140 141 142 144 145 146 147 148)
 set(_mirt_keywords_dir ${PROJECT_SOURCE_DIR}/resources/keywords)
 set(_mirt_keywords_asm ${CMAKE_CURRENT_BINARY_DIR}/generated/KeywordData.S)

@@ -287,17 +287,13 @@ void CMirtDoc::StartRun() {
     }
 }
 
-// A run called directly (as the tests do) was never counted.
-void CMirtDoc::OnRunFinishing() {
-    int32_t nQueued = m_nRunsQueued.load();
-    while (nQueued > 0 && !m_nRunsQueued.compare_exchange_weak(nQueued, nQueued - 1)) {
-    }
-}
-
 void CMirtDoc::FinishRun() {
     m_bRunning = 0;
     m_bStarting = 0;
-    OnRunFinishing();
+    // A run called directly (as the tests do) was never counted.
+    int32_t nQueued = m_nRunsQueued.load();
+    while (nQueued > 0 && !m_nRunsQueued.compare_exchange_weak(nQueued, nQueued - 1)) {
+    }
 }
 
 void CMirtDoc::StartCheckingThread() {

@@ -162,8 +162,6 @@ public:
 
 private:
     void StartCheckingThread();
-    // The run's work on the document is done: a queued run is no longer waiting.
-    void OnRunFinishing();
     [[nodiscard]] bool FailOpen(const std::string& strMessage);
     CSpellFile* FindFile(const std::string& strPath) const;
 
