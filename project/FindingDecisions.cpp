@@ -3,11 +3,7 @@
 #include "project/FindingDecisions.h"
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
-#include <strings.h>
 
-#include "platform/Archive.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileStatus.h"
 #include "platform/TextFold.h"
@@ -17,27 +13,6 @@
 
 namespace {
 using CLock = std::lock_guard<std::recursive_mutex>;
-
-// Loads a project file into a document of its own; false (with the message shown)
-// when it cannot be read.
-bool LoadOtherProject(CMirtAppContext& app, CMirtDoc& other, const std::string& strPath) {
-    std::ifstream in(strPath, std::ios::binary);
-    std::ostringstream data;
-    if (in)
-        data << in.rdbuf();
-    if (!in || in.bad()) {
-        app.MessageBox("Unable to open project file " + strPath + "\n", MB_OK | MB_ICONSTOP);
-        return false;
-    }
-    std::string text = data.str();
-    CArchiveReader ar(text);
-    if (!LoadProject(other, ar)) {
-        app.MessageBox("Unable to read project file " + strPath + ": " + ar.GetError() + "\n",
-                       MB_OK | MB_ICONSTOP);
-        return false;
-    }
-    return true;
-}
 
 bool LessIgnoringCase(const std::string& a, const std::string& b) {
     return CompareIgnoringCase(a, b) < 0;
@@ -150,8 +125,11 @@ void CFindingDecisions::RemoveDictionaryWord(const std::string& strWord, int32_t
 
 bool CFindingDecisions::ImportDictionary(const std::string& strPath) {
     CMirtDoc other(m_doc.GetApp());
-    if (!LoadOtherProject(m_doc.GetApp(), other, strPath))
+    std::string strMessage;
+    if (!ReadProjectFile(other, strPath, strMessage)) {
+        m_doc.GetApp().MessageBox(strMessage, MB_OK | MB_ICONSTOP);
         return false;
+    }
     CLock lock(m_doc.GetLock());
     for (CSpellFile* pFile : m_doc.m_files)
         pFile->ClearIgnored();

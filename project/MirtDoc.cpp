@@ -2,8 +2,6 @@
 #include "project/MirtDoc.h"
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 #include <strings.h>
 
 #include "platform/Archive.h"
@@ -48,20 +46,9 @@ bool CMirtDoc::OnOpenDocument(const std::string& strPath) {
     StopCheckingThread();
     ++m_nGeneration;
     DeleteContents();
-    // A device or a pipe would be read for ever.
-    SFileStatus status;
-    if (GetFileStatus(strPath, status) && !status.bRegular)
-        return FailOpen("Unable to read project file " + strPath + ": not a regular file\n");
-    std::ifstream in(strPath, std::ios::binary);
-    std::ostringstream data;
-    if (in)
-        data << in.rdbuf();
-    if (!in || in.bad())
-        return FailOpen("Unable to open project file " + strPath + "\n");
-    std::string text = data.str();
-    CArchiveReader ar(text);
-    if (!LoadProject(*this, ar))
-        return FailOpen("Unable to read project file " + strPath + ": " + ar.GetError() + "\n");
+    std::string strMessage;
+    if (!ReadProjectFile(*this, strPath, strMessage))
+        return FailOpen(strMessage);
     m_strPathName = strPath;
     m_bModified = false;
     StartCheckingThread();

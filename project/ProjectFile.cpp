@@ -2,9 +2,12 @@
 // rule maps, in this order.
 #include "project/ProjectFile.h"
 
+#include <fstream>
 #include <map>
+#include <sstream>
 
 #include "platform/Archive.h"
+#include "platform/FileStatus.h"
 #include "project/MirtDoc.h"
 
 namespace {
@@ -128,4 +131,27 @@ bool LoadProject(CMirtDoc& doc, CArchiveReader& ar) {
     if (!LoadMap(ar, doc.m_dictionary))
         return false;
     return nVersion <= 4 || LoadMap(ar, doc.m_ignoreCalls);
+}
+
+bool ReadProjectFile(CMirtDoc& doc, const std::string& strPath, std::string& strMessage) {
+    SFileStatus status;
+    if (GetFileStatus(strPath, status) && !status.bRegular) {
+        strMessage = "Unable to read project file " + strPath + ": not a regular file\n";
+        return false;
+    }
+    std::ifstream in(strPath, std::ios::binary);
+    std::ostringstream data;
+    if (in)
+        data << in.rdbuf();
+    if (!in || in.bad()) {
+        strMessage = "Unable to open project file " + strPath + "\n";
+        return false;
+    }
+    std::string text = data.str();
+    CArchiveReader ar(text);
+    if (!LoadProject(doc, ar)) {
+        strMessage = "Unable to read project file " + strPath + ": " + ar.GetError() + "\n";
+        return false;
+    }
+    return true;
 }

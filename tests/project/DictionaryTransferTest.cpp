@@ -58,6 +58,22 @@ TEST_F(Transfer, ImportOfAnUnreadableProjectChangesNothing) {
     EXPECT_EQ(messages[1].rfind("Unable to read project file " + broken + ": ", 0), 0u);
 }
 
+// Opening such a path as a project is refused the same way; a device or a pipe would
+// otherwise be read for ever.
+TEST_F(Transfer, ImportFromSomethingNotARegularFileIsRefusedAndChangesNothing) {
+    Add("a.txt", "1:teh\n");
+    Run();
+    doc.IgnoreAllWord("teh", 1);
+    std::string folder = dir / "folder.mrk";
+    ASSERT_EQ(mkdir(folder.c_str(), 0755), 0);
+    EXPECT_FALSE(doc.ImportDictionary(folder));
+    EXPECT_EQ(Entry("teh"), "<ignore>\n\n\n");
+    EXPECT_EQ(doc.GetDecisions().GetUndoCount(), 1u);
+    EXPECT_EQ(app.Display().Messages(),
+              (std::vector<std::string>{"Unable to read project file " + folder +
+                                        ": not a regular file\n"}));
+}
+
 TEST_F(Transfer, ExportSortsWithoutLetterCaseAndKeepsTheFirstSpelling) {
     for (const char* word : {"gamma", "Beta", "alpha", "BETA", "ALPHA", "zeta"})
         engine.Reject(word, {"x"});
